@@ -1,0 +1,36 @@
+// Composition of the caption information line from values the Win32 side has measured.
+#pragma once
+
+#include "app/geometry.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// Everything the caption line reads, taken at one moment.
+struct CaptionInputs {
+    std::string appName;       // string 57344
+    std::string unitAbbrev;    // the unit's string (2010..2017)
+    std::string pixelAbbrev;   // string 2016, "px"
+    std::uint32_t captionFlags = 0;  // View\Caption (CI_*)
+    int scale = 100;           // m_nScale, percent
+    int logPixels = 0;         // m_nLogPixels along the ruler's axis
+    int unitTwips = 0;         // m_nUnitTwips
+    bool unitIsPixel = false;  // RS_UNIT_PX: P and D have no pixel equivalent
+    bool vertical = false;
+    Point pointer;             // screen position of the pointer (one reading)
+    int pointerAlong = 0;      // its client x (horizontal) or client y (vertical)
+    Point zero;                // GetZeroPoint, inner form, in screen coordinates
+    bool paletteDisplay = false;     // no colour item on a palette display
+    std::uint32_t colorSetting = 0;  // View\Color
+    std::uint32_t color = 0;         // sampled COLORREF, already snapped when web safe
+};
+
+// The size of the window-text buffer the line is built for.
+constexpr std::size_t kCaptionBufferSize = 512;
+
+// Writes the line into buffer (size bytes, NUL-terminated whenever size > 0). Items that do
+// not fit whole are left out together with all later ones, so the line never ends in half an
+// item. A scale of 0 or less counts as 100 %; when unitTwips x logPixels is not positive the
+// P and D items give the pixel equivalent alone, in pixels.
+void ComposeCaptionText(const CaptionInputs& in, char* buffer, std::size_t size);
