@@ -1,0 +1,119 @@
+// Resource identifiers of Calyx. The numbers are fixed: settings, tests and the command
+// routing rely on them.
+#pragma once
+
+// Icons, cursors, menu, accelerators.
+#define IDR_MAINFRAME 1000          // icon 1000, popup menu 1000, accelerator table 1000
+#define IDI_SIZING_TOOL 1006
+#define IDI_PICKER 1020
+#define IDI_PICKER_EMPTY 1021
+#define IDC_PICKER 1030
+#define IDC_PICKER_NO 1032
+
+// Dialog templates.
+#define IDD_SIZING_TOOL 1006
+#define IDD_HOT_KEYS 1007
+#define IDD_CUSTOM_SCALE 1008
+#define IDD_WINDOW_COLORS 1009
+
+// Strings.
+#define IDS_SIZING_TOOL_TOGGLE 1054  // "Show Si&zing Tool\tZ\nHide Si&zing Tool\tZ"
+#define IDS_RULER_CUSTOM_SCALE 1055
+#define IDS_MAGNIFIER_CUSTOM_SCALE 1056
+#define IDS_OS_TOO_OLD 25250
+#define IDS_SHOW_HIDE 25254
+#define IDS_SYSTEM_ERROR 25260
+#define IDS_APP_TITLE 57344
+#define IDS_RESOURCE_EXCEPTION 61474
+#define IDS_MEMORY_EXCEPTION 61475
+#define IDS_PARSE_INT 61704
+#define IDS_PARSE_INT_RANGE 61708
+#define IDS_FILE_GENERIC 61856
+#define IDS_FILE_NOT_FOUND 61857
+#define IDS_FILE_BAD_PATH 61858
+#define IDS_FILE_TOO_MANY_OPEN 61859
+#define IDS_FILE_ACCESS_DENIED 61860
+#define IDS_FILE_INVALID 61861
+#define IDS_FILE_REMOVE_CURRENT_DIR 61862
+#define IDS_FILE_DIRECTORY_FULL 61863
+#define IDS_FILE_BAD_SEEK 61864
+#define IDS_FILE_HARD_IO 61865
+#define IDS_FILE_SHARING 61866
+#define IDS_FILE_LOCKING 61867
+#define IDS_FILE_DISK_FULL 61868
+#define IDS_FILE_END_OF_FILE 61869
+#define IDS_FILE_NO_FILE 61870
+
+// Unit commands; the same ids hold the units' abbreviations in the string table.
+#define ID_UNIT_CM 2010
+#define ID_UNIT_DBU 2011
+#define ID_UNIT_DU 2012
+#define ID_UNIT_IN 2013
+#define ID_UNIT_PT 2014
+#define ID_UNIT_PC 2015
+#define ID_UNIT_PX 2016
+#define ID_UNIT_TWIP 2017
+#define ID_UNIT_NEXT 2018
+#define ID_BASE_10 2020
+#define ID_BASE_2 2021
+
+// View commands.
+#define ID_SHOW_HIDE 2100
+#define ID_TOGGLE_ORIENTATION 2101
+#define ID_TOGGLE_SIDE 2102
+#define ID_SHOW_GUIDE 2103
+#define ID_TOGGLE_SIZING_TOOL 2104
+#define ID_ALWAYS_ON_TOP 2105
+#define ID_SHOW_BORDER 2106
+#define ID_RESET_WINDOW 2107
+#define ID_MOVE_TO_CURSOR 2108
+#define ID_WINDOW_COLORS 2109
+#define ID_SHOW_IN_TASKBAR 2110
+
+// Ruler scale and magnifier zoom.
+#define ID_SCALE_NORMAL 2126
+#define ID_SCALE_ZOOM_IN 2127
+#define ID_SCALE_ZOOM_OUT 2128
+#define ID_SCALE_CUSTOM 2129
+#define ID_SHOW_MAGNIFIER 2150
+#define ID_ZOOM_NORMAL 2151
+#define ID_ZOOM_IN 2152
+#define ID_ZOOM_OUT 2153
+#define ID_ZOOM_CUSTOM 2154
+
+// Caption items.
+#define ID_CAPTION_UNITS 2201
+#define ID_CAPTION_SCALE 2202
+#define ID_CAPTION_PIXELS 2203
+#define ID_CAPTION_POSITION 2204
+#define ID_CAPTION_DISTANCE 2205
+#define ID_CAPTION_SCREEN 2206
+#define ID_CAPTION_ANGLE 2207
+#define ID_CAPTION_COLOR 2208
+#define ID_COPY_CAPTION 2220
+
+// Colour notation.
+#define ID_COPY_COLOR 2252
+#define ID_COLOR_NEXT 2253
+#define ID_COLOR_WEB_SAFE 2254
+#define ID_COLOR_RGB_DEC 2255
+#define ID_COLOR_RGB_HEX 2256
+#define ID_COLOR_HTML 2257
+#define ID_COLOR_HLS 2258
+#define ID_COLOR_HSV 2259
+
+// The framework's command ids.
+#define ID_EDIT_COPY 57634
+#define ID_APP_ABOUT 57664
+#define ID_APP_EXIT 57665
+#define ID_HELP_INDEX 57666
+#define ID_HELP_FINDER 57667
+#define ID_HELP_USING 57668
+#define ID_HELP 57670
+
+// Hot key ids registered for the ruler window.
+#define HOTKEY_GET_SIZE 1
+#define HOTKEY_SET_SIZE 2
+
+// The tray icon's callback message.
+#define WM_TRAY_NOTIFY 1916

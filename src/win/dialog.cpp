@@ -1,0 +1,225 @@
+#include "win/dialog.h"
+
+#include "resource.h"
+#include "win/message_box.h"
+#include "win/strings.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+const char kThisProp[] = "Calyx.CDialogBase";
+
+std::string ReplaceArgs(std::string text, const std::string& a1, const std::string& a2)
+{
+    for (auto [key, value] : {std::pair<const char*, const std::string*>{"%1", &a1}, {"%2", &a2}}) {
+        const std::size_t at = text.find(key);
+        if (at != std::string::npos)
+            text.replace(at, 2, *value);
+    }
+    return text;
+}
+
+std::string GetItemText(HWND hDlg, int id)
+{
+    HWND item = GetDlgItem(hDlg, id);
+    const int n = item ? GetWindowTextLengthA(item) : 0;
+    std::vector<char> buffer(std::size_t(n) + 1, '\0');
+    if (item)
+        GetWindowTextA(item, buffer.data(), n + 1);
+    return std::string(buffer.data());
+}
+} // namespace
+
+void CDataExchange::Fail(int id, const std::string& message)
+{
+    AppMessageBox(m_hDlg, message.c_str(), MB_ICONEXCLAMATION | MB_OK);
+    throw CDataExchangeFailure{id};
+}
+
+void DDX_Text(CDataExchange& dx, int id, int& value)
+{
+    if (!dx.m_bSaveAndValidate) {
+        SetDlgItemInt(dx.m_hDlg, id, UINT(value), TRUE);
+        return;
+    }
+    const std::string text = GetItemText(dx.m_hDlg, id);
+    const char* p = text.c_str();
+    while (*p == ' ' || *p == '\t')
+        ++p;
+    char* end = nullptr;
+    errno = 0;
+    const long long v = std::strtoll(p, &end, 10);
+    while (end && (*end == ' ' || *end == '\t'))
+        ++end;
+    if (end == p || !end || *end != '\0' || errno == ERANGE || v < INT_MIN || v > INT_MAX)
+        dx.Fail(id, LoadResString(IDS_PARSE_INT));
+    value = int(v);
+}
+
+void DDX_Text(CDataExchange& dx, int id, std::string& value)
+{
+    if (dx.m_bSaveAndValidate)
+        value = GetItemText(dx.m_hDlg, id);
+    else
+        SetDlgItemTextA(dx.m_hDlg, id, value.c_str());
+}
+
+void DDX_Check(CDataExchange& dx, int id, int& value)
+{
+    if (dx.m_bSaveAndValidate)
+        value = int(IsDlgButtonChecked(dx.m_hDlg, id));
+    else
+        CheckDlgButton(dx.m_hDlg, id, UINT(value == 1 ? BST_CHECKED : value == 2 ? BST_INDETERMINATE : BST_UNCHECKED));
+}
+
+void DDV_MinMaxInt(CDataExchange& dx, int id, int value, int minValue, int maxValue)
+{
+    if (!dx.m_bSaveAndValidate || (value >= minValue && value <= maxValue))
+        return;
+    dx.Fail(id, ReplaceArgs(LoadResString(IDS_PARSE_INT_RANGE), std::to_string(minValue), std::to_string(maxValue)));
+}
+
+CDialogBase::~CDialogBase()
+{
+    if (m_hWnd && IsWindow(m_hWnd)) {
+        RemovePropA(m_hWnd, kThisProp);
+        DestroyWindow(m_hWnd);
+    }
+}
+
+INT_PTR CDialogBase::DoModal()
+{
+    m_bModal = true;
+    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nTemplateId), m_hWndParent,
+                           &CDialogBase::StaticDialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+bool CDialogBase::CreateModeless()
+{
+    m_bModal = false;
+    return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nTemplateId), m_hWndParent,
+                              &CDialogBase::StaticDialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+bool CDialogBase::UpdateData(bool save)
+{
+    CDataExchange dx(m_hWnd, save);
+    try {
+        DoDataExchange(dx);
+        return true;
+    } catch (const CDataExchangeFailure& failure) {
+        HWND control = GetDlgItem(m_hWnd, failure.m_nControlId);
+        if (control) {
+            SetFocus(control);
+            char cls[16] = "";
+            GetClassNameA(control, cls, int(sizeof cls));
+            if (lstrcmpiA(cls, "Edit") == 0)
+                SendMessageA(control, EM_SETSEL, 0, -1);
+        }
+        return false;
+    }
+}
+
+void CDialogBase::EndDialog(INT_PTR result)
+{
+    if (m_bModal)
+        ::EndDialog(m_hWnd, result);
+    else
+        DestroyWindow(m_hWnd);
+}
+
+CDialogBase* CDialogBase::FromHandle(HWND hWnd)
+{
+    return hWnd ? static_cast<CDialogBase*>(GetPropA(hWnd, kThisProp)) : nullptr;
+}
+
+bool CDialogBase::PreTranslateDialogMessage(MSG* msg)
+{
+    for (HWND h = msg->hwnd; h; h = GetParent(h))
+        if (FromHandle(h))
+            return IsDialogMessageA(h, msg) != FALSE;
+    return false;
+}
+
+void CDialogBase::DoDataExchange(CDataExchange&) {}
+
+BOOL CDialogBase::OnInitDialog()
+{
+    UpdateData(false);
+    return TRUE;
+}
+
+void CDialogBase::OnOK()
+{
+    if (UpdateData(true))
+        EndDialog(IDOK);
+}
+
+void CDialogBase::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+bool CDialogBase::OnCommand(WORD id, WORD, HWND)
+{
+    if (id == IDOK) {
+        OnOK();
+        return true;
+    }
+    if (id == IDCANCEL) {
+        OnCancel();
+        return true;
+    }
+    return false;
+}
+
+bool CDialogBase::OnMessage(UINT, WPARAM, LPARAM, LRESULT*)
+{
+    return false;
+}
+
+INT_PTR CDialogBase::DialogProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_INITDIALOG:
+        return OnInitDialog();
+    case WM_COMMAND:
+        return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
+    default: {
+        LRESULT result = 0;
+        if (OnMessage(msg, wParam, lParam, &result)) {
+            SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
+            return TRUE;
+        }
+        return FALSE;
+    }
+    }
+}
+
+INT_PTR CALLBACK CDialogBase::StaticDialogProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    CDialogBase* self = FromHandle(hWnd);
+    if (!self && msg == WM_INITDIALOG) {
+        self = reinterpret_cast<CDialogBase*>(lParam);
+        self->m_hWnd = hWnd;
+        SetPropA(hWnd, kThisProp, self);
+    }
+    if (!self)
+        return FALSE;
+    INT_PTR result = FALSE;
+    try {
+        result = self->DialogProc(msg, wParam, lParam);
+    } catch (...) {
+        result = FALSE;
+    }
+    if (msg == WM_NCDESTROY) {
+        RemovePropA(hWnd, kThisProp);
+        self->m_hWnd = nullptr;
+        if (!self->m_bModal)
+            self->PostNcDestroy();
+    }
+    return result;
+}
