@@ -1,0 +1,113 @@
+#include "ruler/style_change.h"
+
+#include "ruler/ruler_geometry.h"
+#include "ruler/view_flags.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::uint32_t kOrientation = RS_HORZ | RS_VERT;
+constexpr std::uint32_t kUnusedBits = 0x0400 | 0x0800;
+
+// Exactly one orientation bit, whatever the masks asked for.
+std::uint32_t KeepOneOrientation(std::uint32_t style, std::uint32_t oldStyle, std::uint32_t addMask)
+{
+    const std::uint32_t o = style & kOrientation;
+    if (o == RS_HORZ || o == RS_VERT)
+        return style;
+    std::uint32_t keep = RS_HORZ;
+    if (o == kOrientation) {
+        if ((addMask & kOrientation) == RS_VERT)
+            keep = RS_VERT;
+    } else if ((oldStyle & kOrientation) == RS_VERT) {
+        keep = RS_VERT;
+    }
+    return (style & ~kOrientation) | keep;
+}
+
+// Client size from a stored rectangle: negative extents count as empty.
+Rect ClientAtOrigin(const Rect& r)
+{
+    return Rect{0, 0, SaturateToInt(std::max<std::int64_t>(r.Width(), 0)),
+                SaturateToInt(std::max<std::int64_t>(r.Height(), 0))};
+}
+
+Point OutsideZero(std::uint32_t style, const Rect& clientAtOrigin)
+{
+    return GetZeroPoint(style, GetGraduatedRect(style, clientAtOrigin), true);
+}
+
+}  // namespace
+
+std::uint32_t EffectiveUnitFlag(std::uint32_t style)
+{
+    static const std::uint32_t order[] = {RS_UNIT_PX, RS_UNIT_TWIP, RS_UNIT_PT,  RS_UNIT_PC,
+                                          RS_UNIT_DU, RS_UNIT_DBU,  RS_UNIT_IN};
+    for (std::uint32_t bit : order)
+        if (style & bit)
+            return bit;
+    return RS_UNIT_CM;
+}
+
+StyleChangePlan PlanStyleChange(std::uint32_t oldStyle, std::uint32_t removeMask, std::uint32_t addMask,
+                                bool force, bool hFlipped, bool vFlipped)
+{
+    // Each orientation remembers its own side.
+    const bool neitherFlips = !((removeMask | addMask) & RS_FLIPPED);
+    if ((removeMask & kOrientation) || ((addMask & kOrientation) && neitherFlips)) {
+        removeMask |= RS_FLIPPED;
+        if ((addMask & RS_VERT) ? vFlipped : hFlipped)
+            addMask |= RS_FLIPPED;
+    }
+
+    StyleChangePlan plan;
+    plan.oldStyle = oldStyle;
+    std::uint32_t style = (oldStyle & ~removeMask) | addMask;
+    style = KeepOneOrientation(style, oldStyle, addMask) & ~kUnusedBits;
+    plan.newStyle = style;
+    plan.changed = oldStyle ^ style;
+    plan.unitFlag = EffectiveUnitFlag(style);
+
+    const std::uint32_t changed = plan.changed;
+    plan.orientationChanged = (changed & kOrientation) != 0;
+    // Dialog units measure along the axis, so turning changes their length.
+    const bool axisUnit = plan.unitFlag == RS_UNIT_DU || plan.unitFlag == RS_UNIT_DBU;
+    plan.unitsDirty = force || (changed & RS_UNIT_MASK) || (plan.orientationChanged && axisUnit);
+    plan.zOrderDirty = force || (changed & RS_TOPMOST);
+    plan.sideDirty = plan.orientationChanged || (changed & RS_FLIPPED);
+    plan.borderChanged = (changed & RS_WS_THICKFRAME) != 0;
+    plan.guideChanged = (changed & RS_GUIDE) != 0;
+    plan.magnifierChanged = (changed & RS_MAGNIFIER) != 0;
+    plan.updatePollTimer = plan.magnifierChanged || plan.guideChanged || (changed & RS_UNIT_MASK);
+    plan.retitle = plan.magnifierChanged || plan.unitsDirty || plan.guideChanged;
+    return plan;
+}
+
+Rect TurnClientRect(const Rect& oldClientScreen, std::uint32_t oldStyle, std::uint32_t newStyle)
+{
+    const Rect oldClient = ClientAtOrigin(oldClientScreen);
+    const Rect newClient{0, 0, oldClient.bottom, oldClient.right};
+    const Point oldZero = OutsideZero(oldStyle, oldClient);
+    const Point newZero = OutsideZero(newStyle, newClient);
+    const std::int64_t left = std::int64_t(oldClientScreen.left) + oldZero.x - newZero.x;
+    const std::int64_t top = std::int64_t(oldClientScreen.top) + oldZero.y - newZero.y;
+    return Rect{SaturateToInt(left), SaturateToInt(top), SaturateToInt(left + newClient.right),
+                SaturateToInt(top + newClient.bottom)};
+}
+
+Rect FlipWindowRect(const Rect& window, const Rect& client, std::uint32_t oldStyle, std::uint32_t newStyle)
+{
+    const Rect c = ClientAtOrigin(client);
+    const Point oldZero = OutsideZero(oldStyle, c);
+    const Point newZero = OutsideZero(newStyle, c);
+    return OffsetRectBy(window, std::int64_t(oldZero.x) - newZero.x, std::int64_t(oldZero.y) - newZero.y);
+}
+
+Rect ResizeForBorder(const Rect& window, bool added, int fx, int fy)
+{
+    const std::int64_t dx = added ? -std::int64_t(fx) : fx;
+    const std::int64_t dy = added ? -std::int64_t(fy) : fy;
+    return Rect{SaturateToInt(window.left + dx), SaturateToInt(window.top + dy), SaturateToInt(window.right - dx),
+                SaturateToInt(window.bottom - dy)};
+}
