@@ -53,11 +53,15 @@ std::uint32_t EffectiveUnitFlag(std::uint32_t style)
 StyleChangePlan PlanStyleChange(std::uint32_t oldStyle, std::uint32_t removeMask, std::uint32_t addMask,
                                 bool force, bool hFlipped, bool vFlipped)
 {
+    // The orientation the ruler ends up with; for every well-formed call that is the
+    // one the add mask names.
+    const std::uint32_t oriented = KeepOneOrientation((oldStyle & ~removeMask) | addMask, oldStyle, addMask);
+
     // Each orientation remembers its own side.
     const bool neitherFlips = !((removeMask | addMask) & RS_FLIPPED);
     if ((removeMask & kOrientation) || ((addMask & kOrientation) && neitherFlips)) {
         removeMask |= RS_FLIPPED;
-        if ((addMask & RS_VERT) ? vFlipped : hFlipped)
+        if ((oriented & RS_VERT) ? vFlipped : hFlipped)
             addMask |= RS_FLIPPED;
     }
 

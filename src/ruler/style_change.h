@@ -26,7 +26,7 @@ struct StyleChangePlan {
 // hFlipped and vFlipped are the stored View\HFlipped and View\VFlipped.
 // Flip follows orientation: when the remove mask has RS_HORZ or RS_VERT, or the add mask has
 // one while neither mask has RS_FLIPPED, RS_FLIPPED is taken from the stored flip of the
-// orientation being set (VFlipped when add has RS_VERT, else HFlipped).
+// orientation being set (VFlipped when the new style is vertical, else HFlipped).
 // The new style always has exactly one of RS_HORZ / RS_VERT (both: the one the add mask
 // names alone, else horizontal; neither: the old orientation, else horizontal) and never the
 // unused bits 0x0400 / 0x0800. The unit byte is kept as asked even with zero or several bits

@@ -1,0 +1,168 @@
+#include "ruler/poll_rules.h"
+#include "ruler/style_change.h"
+#include "ruler/view_flags.h"
+
+#include <climits>
+#include <gtest/gtest.h>
+
+static void PrintTo(const Rect& r, std::ostream* os)
+{
+    *os << "{" << r.left << "," << r.top << "," << r.right << "," << r.bottom << "}";
+}
+
+namespace {
+
+// The decisions of a plan as letters, so a table row reads at a glance.
+std::string Decisions(const StyleChangePlan& p)
+{
+    std::string s;
+    s += p.unitsDirty ? "U" : "";
+    s += p.zOrderDirty ? "Z" : "";
+    s += p.orientationChanged ? "O" : "";
+    s += p.sideDirty ? "S" : "";
+    s += p.borderChanged ? "B" : "";
+    s += p.guideChanged ? "G" : "";
+    s += p.magnifierChanged ? "M" : "";
+    s += p.updatePollTimer ? "T" : "";
+    s += p.retitle ? "R" : "";
+    return s;
+}
+
+constexpr std::uint32_t H = RS_HORZ, V = RS_VERT, F = RS_FLIPPED, CM = RS_UNIT_CM;
+constexpr std::uint32_t ORIENT = RS_HORZ | RS_VERT;
+
+}  // namespace
+
+TEST(StyleChange, PlanTable)
+{
+    struct {
+        const char* name;
+        std::uint32_t old, remove, add;
+        bool force, hFlipped, vFlipped;
+        std::uint32_t want;
+        const char* decisions;
+    } cases[] = {
+        {"turn to vertical takes its own side", CM | H, ORIENT, V, false, false, true, CM | V | F, "OS"},
+        {"turn to horizontal takes its own side", CM | V | F, ORIENT, H, false, true, false, CM | H | F, "OS"},
+        {"turn drops a side not stored", CM | V | F, ORIENT, H, false, false, true, CM | H, "OS"},
+        {"turning re-measures du", RS_UNIT_DU | H, ORIENT, V, false, false, false, RS_UNIT_DU | V, "UOSR"},
+        {"turning re-measures dbu", RS_UNIT_DBU | V, ORIENT, H, false, false, false, RS_UNIT_DBU | H, "UOSR"},
+        {"unit change", CM | H, RS_UNIT_MASK, RS_UNIT_PX, false, false, false, RS_UNIT_PX | H, "UTR"},
+        {"side toggle", CM | H, F, F, false, false, false, CM | H | F, "S"},
+        {"side toggle back", CM | H | F, F, 0, false, true, false, CM | H, "S"},
+        {"topmost", CM | H, RS_TOPMOST, RS_TOPMOST, false, false, false, CM | H | RS_TOPMOST, "Z"},
+        {"guide", CM | H | RS_GUIDE, RS_GUIDE, 0, false, false, false, CM | H, "GTR"},
+        {"magnifier", CM | V, RS_MAGNIFIER, RS_MAGNIFIER, false, false, false, CM | V | RS_MAGNIFIER, "MTR"},
+        {"border", CM | H, 0, RS_WS_THICKFRAME, false, false, false, CM | H | RS_WS_THICKFRAME, "B"},
+        {"creation", CM | H | F | RS_GUIDE, 0, CM | H | F | RS_GUIDE, true, true, false, CM | H | F | RS_GUIDE, "UZR"},
+        {"creation follows the stored side", CM | V, 0, CM | V, true, false, true, CM | V | F, "UZSR"},
+        // Invariants hold whatever the masks say.
+        {"both orientations: the added one", CM | H, 0, V, false, false, false, CM | V, "OS"},
+        {"both orientations added: horizontal", CM | V, 0, ORIENT, false, false, false, CM | H, "OS"},
+        {"no orientation: the old one", CM | V, ORIENT, 0, false, false, true, CM | V | F, "S"},
+        {"unused bits never set", CM | H, 0, 0x0C00, false, false, false, CM | H, ""},
+        {"no unit bit kept as asked", CM | H, RS_UNIT_MASK, 0, false, false, false, H, "UTR"},
+        {"several unit bits kept as asked", CM | H, RS_UNIT_MASK, RS_UNIT_DU | RS_UNIT_PX, false, false, false,
+         RS_UNIT_DU | RS_UNIT_PX | H, "UTR"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto p = PlanStyleChange(c.old | RS_WS_POPUP, c.remove, c.add, c.force, c.hFlipped, c.vFlipped);
+        EXPECT_EQ(p.newStyle, c.want | RS_WS_POPUP);
+        EXPECT_EQ(p.changed, p.oldStyle ^ p.newStyle);
+        EXPECT_EQ(Decisions(p), c.decisions);
+    }
+}
+
+TEST(StyleChange, EffectiveUnitFollowsTheMetricsOrder)
+{
+    struct { std::uint32_t unitByte, want; } cases[] = {
+        {RS_UNIT_CM, RS_UNIT_CM}, {RS_UNIT_DBU, RS_UNIT_DBU}, {0, RS_UNIT_CM},
+        {RS_UNIT_DU | RS_UNIT_PX, RS_UNIT_PX}, {RS_UNIT_IN | RS_UNIT_PC, RS_UNIT_PC},
+        {RS_UNIT_DBU | RS_UNIT_IN, RS_UNIT_DBU}, {RS_UNIT_CM | RS_UNIT_IN, RS_UNIT_IN}};
+    for (const auto& c : cases)
+        EXPECT_EQ(EffectiveUnitFlag(c.unitByte | RS_HORZ), c.want) << c.unitByte;
+    // Turning with dbu hidden behind another unit bit does not re-measure.
+    EXPECT_FALSE(PlanStyleChange(RS_UNIT_DBU | RS_UNIT_PX | H, ORIENT, V, false, false, false).unitsDirty);
+}
+
+TEST(StyleChange, TurnKeepsTheOutsideZeroPoint)
+{
+    const Rect client{100, 200, 500, 256};  // L 100, T 200, W 400, H 56
+    struct { const char* name; std::uint32_t from, to; Rect want; } cases[] = {
+        {"plain", H, V, {44, 256, 100, 656}},  // L - H, T + H, H, W
+        {"magnifier", H | RS_MAGNIFIER, V | RS_MAGNIFIER, {44, 256, 100, 656}},
+        {"flipped", H | F, V | F, {101, 199, 157, 599}},
+        {"to flipped", H, V | F, {101, 256, 157, 656}},
+        {"from flipped", H | F, V, {44, 199, 100, 599}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Rect turned = TurnClientRect(client, c.from, c.to);
+        EXPECT_EQ(turned, c.want);
+        EXPECT_EQ(TurnClientRect(turned, c.to, c.from), client);
+    }
+}
+
+TEST(StyleChange, TurnSaturatesOnStoredExtremes)
+{
+    const Rect far{INT_MAX - 10, INT_MAX - 10, INT_MAX, INT_MAX};
+    const Rect t = TurnClientRect(far, H, V);
+    EXPECT_LE(t.left, t.right);
+    EXPECT_LE(t.top, t.bottom);
+    const Rect inverted{100, 100, 50, 50};  // negative size: taken as empty
+    EXPECT_EQ(TurnClientRect(inverted, H, V), (Rect{100, 100, 100, 100}));
+    EXPECT_EQ(TurnClientRect(Rect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, H, V).left, INT_MIN);
+}
+
+TEST(StyleChange, FlipJumpsAcrossTheTickLine)
+{
+    const Rect client{0, 0, 400, 56};
+    const Rect vclient{0, 0, 56, 400};
+    struct { const char* name; Rect window, client; std::uint32_t from, to; int dx, dy; } cases[] = {
+        {"horizontal down", {100, 200, 500, 256}, client, H, H | F, 0, 57},
+        {"horizontal with border", {96, 196, 504, 260}, client, H, H | F, 0, 57},
+        {"horizontal with magnifier", {100, 200, 500, 256}, client, H | RS_MAGNIFIER, H | F | RS_MAGNIFIER, 0, 57},
+        {"vertical right", {100, 200, 156, 600}, vclient, V, V | F, 57, 0},
+        {"nothing moves it", {100, 200, 500, 256}, client, H, H | RS_GUIDE, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Rect moved = FlipWindowRect(c.window, c.client, c.from, c.to);
+        EXPECT_EQ(moved, OffsetRectBy(c.window, c.dx, c.dy));
+        EXPECT_EQ(FlipWindowRect(moved, c.client, c.to, c.from), c.window);
+    }
+    EXPECT_EQ(FlipWindowRect(Rect{0, INT_MAX - 10, 400, INT_MAX}, client, H, H | F).bottom, INT_MAX);
+}
+
+TEST(StyleChange, BorderShrinksAndGrowsBack)
+{
+    const Rect window{100, 200, 500, 256};
+    const Rect shrunk = ResizeForBorder(window, false, 3, 2);
+    EXPECT_EQ(shrunk, (Rect{103, 202, 497, 254}));
+    EXPECT_EQ(ResizeForBorder(shrunk, true, 3, 2), window);
+    const Rect edge{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+    EXPECT_EQ(ResizeForBorder(edge, true, 3, 3), edge);
+}
+
+TEST(PollRules, NeedsPollTimerTable)
+{
+    struct { bool visible; std::uint32_t style, caption; bool want; } cases[] = {
+        {true, RS_UNIT_CM | H, 0, false},
+        {false, RS_UNIT_CM | H | RS_MAGNIFIER, CI_POSITION, false},
+        {true, RS_UNIT_CM | H | RS_MAGNIFIER, 0, true},
+        {true, RS_UNIT_CM | H | RS_GUIDE, 0, true},
+        {true, RS_UNIT_DU | H, 0, true},
+        {true, RS_UNIT_DBU | V, 0, true},
+        {true, RS_UNIT_CM | H | RS_TOPMOST | F, 0, false},
+        {true, RS_UNIT_CM | H, CI_POSITION, true},
+        {true, RS_UNIT_PX | H, CI_PIXELS, false},
+        {true, RS_UNIT_CM | H, CI_PIXELS, true},
+        {true, RS_UNIT_PX | H, CI_PIXELS | CI_UNITS, true},
+        {true, RS_UNIT_PX | H | RS_GUIDE, CI_PIXELS, true},
+        {true, RS_UNIT_PX | H, 0x100, true},  // unknown caption bits still count as non-zero
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(NeedsPollTimer(c.visible, c.style, c.caption), c.want)
+            << c.visible << " " << std::hex << c.style << " " << c.caption;
+}
