@@ -1,0 +1,123 @@
+// The ruler window: the application's main window, owner-drawn, with its view state in the
+// low word of its own window style. One class whose members live in several files by
+// concern: ruler_wnd_win.cpp (construction, messages, lifecycle), ruler_style_win.cpp
+// (ModifyRulerStyle, geometry, unit metrics), ruler_paint_win.cpp (erase, paint, guide),
+// ruler_magnifier_win.cpp (magnifier, bitmap copy, web-safe palette), ruler_caption_win.cpp
+// (caption line), ruler_input_win.cpp (pointer, keyboard, hot keys), ruler_poll_win.cpp
+// (the live-tracking timer).
+#pragma once
+
+#include <windows.h>
+
+#include "app/geometry.h"
+#include "ruler/ruler_geometry.h"
+#include "units/graduation.h"
+#include "win/handles.h"
+#include "win/window.h"
+
+class CRulerSettings;
+
+class CRulerWnd : public CWindow {
+public:
+    // Throws CResourceException when the ruler font cannot be made and CMemoryException when
+    // no display information context can be had.
+    explicit CRulerWnd(CRulerSettings& settings);
+    ~CRulerWnd() override;
+
+    // --- state (ruler_style_win.cpp) -------------------------------------------------
+    // The only way the view flags change; the settings record mirrors every change at once.
+    void ModifyRulerStyle(DWORD removeMask, DWORD addMask, BOOL force);
+    void UpdateUnitMetrics(DWORD style);
+    Rect GetClientRectCore() const;
+    Rect GetGraduatedRect() const;
+    Rect GetMagnifierRect() const;
+    RulerExtent GetRulerExtent() const;
+    // Graduation zero in screen coordinates (inner or outside form).
+    POINT GetZeroPoint(BOOL outside) const;
+    Rect GetCaptionStripRect(int part, Point* textOrigin = nullptr) const;
+    Rect GetScaleRect(bool paintForm) const;
+    int GetStripThickness() const { return int(m_tmRuler.tmHeight + m_tmRuler.tmExternalLeading); }
+    static BOOL IsPaletteDisplay();
+    CRulerSettings& Settings() { return m_settings; }
+
+    // --- painting (ruler_paint_win.cpp) ----------------------------------------------
+    BOOL OnEraseBkgnd(HDC hDC);
+    void OnPaint();
+    // Paints the client area into hDC as WM_PAINT would (clip box = hDC's clip box).
+    void PaintTo(HDC hDC);
+    void DrawGraduations(HDC hDC, const RECT& clip);
+    void DrawGuide(HDC hDC, int x, int y);
+
+    // --- magnifier (ruler_magnifier_win.cpp) -----------------------------------------
+    void DrawMagnifier(HDC hDC, BOOL force, BOOL label);
+    void CopyMagnifierSource();
+    bool CreateWebSafePalette();
+    COLORREF SampleScreenColor(HDC hDC, int x, int y) const;
+
+    // --- caption line (ruler_caption_win.cpp) ----------------------------------------
+    void BuildCaptionText(char* buffer);  // 512 bytes
+    void RefreshCaption();
+
+    // --- live tracking (ruler_poll_win.cpp) ------------------------------------------
+    bool NeedsPollTimer() const;
+    void UpdatePollTimer();
+    void OnPollTimer();
+
+    // --- input (ruler_input_win.cpp) -------------------------------------------------
+    bool PreTranslateMessage(MSG* msg) override;
+    void ShowContextMenu(POINT screenPoint);
+
+    // --- commands (ruler_wnd_win.cpp) ------------------------------------------------
+    // Runs a command as the command routing would (no enable test).
+    bool RunCommand(UINT id);
+    void ShowOrHide();
+
+    // Members, in the order the ruler's state is described.
+    HACCEL m_hAccel = nullptr;
+    int m_nTickLength = 12;
+    LOGFONTA m_lfRuler{};
+    TEXTMETRICA m_tmRuler{};
+    CFontHandle m_fontRuler;
+    int m_nLogPixels = 0;
+    int m_nScale = 100;
+    int m_nUnitTwips = 15;
+    int m_nLabelStep = 1;
+    int m_nSubdivisions = 1;
+    UINT_PTR m_nTimerId = 0;
+    POINT m_ptGuide{};
+    POINT m_ptLastCursor{};
+    HWND m_hwndUnderCursor = nullptr;
+    LOGFONTA m_lfUnderCursor{};
+    SIZE m_sizeDlgBase{};
+    BOOL m_bPaletteDisplay = FALSE;
+    CPaletteHandle m_palWebSafe;
+    // The magnifier's last pointer position (-1, -1 before the first draw).
+    POINT m_ptMagnifierLast{-1, -1};
+    // Reused between paints so that painting allocates nothing once warm.
+    GraduationLayout m_layout;
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void PostNcDestroy() override;
+
+private:
+    int OnCreate();
+    void OnDestroy();
+    void OnEndSession(bool ending);
+    void OnGetMinMaxInfo(MINMAXINFO* info);
+    void OnWindowPosChanged(const WINDOWPOS* pos);
+    LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+
+    void OnLButtonDown(POINT client);
+    void OnMouseMove(POINT client);
+    void OnLButtonUp();
+    void OnKeyDown(UINT key);
+    bool OnSetCursor(UINT hitTest);
+    LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
+    void OnActivate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnHotKey(WPARAM id);
+    LRESULT OnTrayNotify(WPARAM id, LPARAM mouseMsg);
+    void OnContextMenu(POINT screenPoint);
+
+    CRulerSettings& m_settings;
+};
