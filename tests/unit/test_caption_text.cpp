@@ -1,0 +1,204 @@
+#include "color/color_flags.h"
+#include "ruler/caption_text.h"
+#include "ruler/view_flags.h"
+#include "units/number_format.h"
+
+#include <climits>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+NumberDescription EnUs()
+{
+    NumberDescription d;
+    d.NumDigits = 2;
+    d.LeadingZero = 1;
+    d.Grouping = 3;
+    d.lpDecimalSep = ".";
+    d.lpThousandSep = ",";
+    d.NegativeOrder = 1;
+    return d;
+}
+
+// A fixed en-US-like locale so the numbers are deterministic.
+class Caption : public ::testing::Test {
+protected:
+    void SetUp() override { SetNumberLocale(EnUs(), nullptr); }
+    void TearDown() override { SetNumberLocale(EnUs(), nullptr); }
+};
+
+// A horizontal centimetre ruler at 96 dpi and 100 %, zero point at the screen origin.
+CaptionInputs Centimetres(std::uint32_t flags)
+{
+    CaptionInputs in;
+    in.appName = "Calyx";
+    in.unitAbbrev = "cm";
+    in.pixelAbbrev = "px";
+    in.captionFlags = flags;
+    in.scale = 100;
+    in.logPixels = 96;
+    in.unitTwips = 566;
+    in.colorSetting = CN_RGB_DEC;
+    return in;
+}
+
+std::string Compose(const CaptionInputs& in)
+{
+    std::vector<char> buffer(kCaptionBufferSize, 'x');
+    ComposeCaptionText(in, buffer.data(), buffer.size());
+    return std::string(buffer.data());
+}
+
+}  // namespace
+
+TEST_F(Caption, ItemsAndFormats)
+{
+    struct Case {
+        const char* name;
+        CaptionInputs in;
+        const char* want;
+    };
+    auto with = [](CaptionInputs in, auto change) { change(in); return in; };
+    const Case cases[] = {
+        {"nothing shown", Centimetres(0), "Calyx"},
+        {"position", with(Centimetres(CI_UNITS | CI_POSITION), [](CaptionInputs& c) { c.pointerAlong = 96; }),
+         "Calyx [U: cm] [P: 2.54 cm]"},
+        {"pixel equivalent at 200 %", with(Centimetres(CI_UNITS | CI_POSITION | CI_PIXELS), [](CaptionInputs& c) {
+             c.pointerAlong = 96;
+             c.scale = 200;
+         }),
+         "Calyx [U: cm] [P: 1.27 cm = 48 px]"},
+        {"negative position", with(Centimetres(CI_POSITION), [](CaptionInputs& c) { c.pointerAlong = -96; }),
+         "Calyx [P: -2.54 cm]"},
+        {"pixel unit has no equivalent", with(Centimetres(CI_POSITION | CI_DISTANCE | CI_PIXELS), [](CaptionInputs& c) {
+             c.unitAbbrev = "px";
+             c.unitIsPixel = true;
+             c.unitTwips = 15;
+             c.pointerAlong = 100;
+             c.pointer = {130, 40};
+             c.zero = {100, 0};
+         }),
+         "Calyx [P: 100 px] [D: 50 px]"},
+        {"no scale item at 100 %", Centimetres(CI_SCALE), "Calyx"},
+        {"scale 50 %", with(Centimetres(CI_SCALE), [](CaptionInputs& c) { c.scale = 50; }), "Calyx [S: 50%]"},
+        {"screen", with(Centimetres(CI_SCREEN), [](CaptionInputs& c) { c.pointer = {1234, -5}; }),
+         "Calyx [XY: 1,234, -5 px]"},
+        {"at the zero point", with(Centimetres(CI_DISTANCE | CI_ANGLE), [](CaptionInputs& c) {
+             c.pointer = {300, 200};
+             c.zero = {300, 200};
+         }),
+         "Calyx [D: 0 cm] [A: 0\xB0]"},
+        {"below a horizontal ruler", with(Centimetres(CI_DISTANCE | CI_PIXELS | CI_ANGLE), [](CaptionInputs& c) {
+             c.pointer = {100, 300};
+             c.zero = {100, 200};
+             c.scale = 50;
+         }),
+         "Calyx [D: 5.30 cm = 200 px] [A: 90.00\xB0]"},  // decimals counted before rounding
+        {"beside a vertical ruler", with(Centimetres(CI_ANGLE), [](CaptionInputs& c) {
+             c.vertical = true;
+             c.pointer = {40, 200};
+             c.zero = {100, 200};
+         }),
+         "Calyx [A: 90.00\xB0]"},  // the factor is a shade above 180 / pi
+        {"angle from the horizontal axis", with(Centimetres(CI_ANGLE), [](CaptionInputs& c) {
+             c.pointer = {103, 196};
+             c.zero = {100, 200};
+         }),
+         "Calyx [A: 53.13\xB0]"},
+        {"angle from the vertical axis", with(Centimetres(CI_ANGLE), [](CaptionInputs& c) {
+             c.vertical = true;
+             c.pointer = {103, 196};
+             c.zero = {100, 200};
+         }),
+         "Calyx [A: 36.87\xB0]"},
+        {"colour", with(Centimetres(CI_COLOR), [](CaptionInputs& c) { c.color = 0x000080FF; }),
+         "Calyx [C: 255, 128, 0 rgb]"},
+        {"web safe colour", with(Centimetres(CI_COLOR), [](CaptionInputs& c) {
+             c.colorSetting = CN_RGB_DEC | CN_WEB_SAFE;
+             c.color = 0x006600FF;
+         }),
+         "Calyx [Cs: 255, 0, 102 rgb]"},
+        {"palette display", with(Centimetres(CI_UNITS | CI_COLOR), [](CaptionInputs& c) { c.paletteDisplay = true; }),
+         "Calyx [U: cm]"},
+        {"unknown notation", with(Centimetres(CI_COLOR), [](CaptionInputs& c) { c.colorSetting = 3; }),
+         "Calyx [C: ]"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Compose(c.in), c.want) << c.name;
+}
+
+TEST_F(Caption, ItemOrderWithEverythingShown)
+{
+    CaptionInputs in = Centimetres(0xFF);
+    in.scale = 150;
+    in.pointerAlong = 144;
+    in.pointer = {10, 20};
+    in.zero = {10, 20};
+    EXPECT_EQ(Compose(in), "Calyx [U: cm] [S: 150%] [XY: 10, 20 px] [P: 2.54 cm = 96 px] [D: 0 cm = 0 px] "
+                           "[A: 0\xB0] [C: 0, 0, 0 rgb]");
+}
+
+TEST_F(Caption, MeaninglessMetricsDoNotDivideByZero)
+{
+    struct { int twips, logPixels, scale; const char* want; } cases[] = {
+        {0, 96, 100, "Calyx [P: 96 px] [D: 50 px]"},
+        {566, 0, 100, "Calyx [P: 96 px] [D: 50 px]"},
+        {-566, 96, 100, "Calyx [P: 96 px] [D: 50 px]"},
+        {566, 96, 0, "Calyx [P: 2.54 cm = 96 px] [D: 1.33 cm = 50 px]"},  // drawn unscaled, read unscaled
+        {566, 96, -50, "Calyx [P: 2.54 cm = 96 px] [D: 1.33 cm = 50 px]"},
+    };
+    for (const auto& c : cases) {
+        CaptionInputs in = Centimetres(CI_POSITION | CI_DISTANCE | CI_PIXELS | CI_SCALE);
+        in.unitTwips = c.twips;
+        in.logPixels = c.logPixels;
+        in.scale = c.scale;
+        in.pointerAlong = 96;
+        in.pointer = {30, 40};
+        EXPECT_EQ(Compose(in), c.want) << c.twips << " " << c.logPixels << " " << c.scale;
+    }
+}
+
+TEST_F(Caption, WorstCaseLocaleStaysInTheBuffer)
+{
+    NumberDescription wide = EnUs();
+    wide.Grouping = 1;  // a separator after every digit
+    wide.lpDecimalSep = "<..>";
+    wide.lpThousandSep = "{..}";
+    wide.NegativeOrder = 0;
+    SetNumberLocale(wide, nullptr);
+
+    CaptionInputs in = Centimetres(0xFF);
+    in.unitAbbrev = std::string(63, 'u');
+    in.unitTwips = 1;
+    in.logPixels = 1;
+    in.scale = 50;
+    in.pointerAlong = INT_MIN;
+    in.pointer = {INT_MIN, INT_MAX};
+    in.zero = {INT_MAX, INT_MIN};
+    in.colorSetting = CN_HLS | CN_WEB_SAFE;
+
+    std::vector<char> buffer(kCaptionBufferSize, 'x');  // ASan sees any write past the end
+    ComposeCaptionText(in, buffer.data(), buffer.size());
+    const char* end = static_cast<const char*>(std::memchr(buffer.data(), '\0', buffer.size()));
+    ASSERT_NE(end, nullptr);
+    const std::string line(buffer.data(), std::size_t(end - buffer.data()));
+    EXPECT_LE(line.size(), kCaptionBufferSize - 1);
+    EXPECT_EQ(line.back(), ']');  // whole items only
+    EXPECT_NE(line.find("{..}"), std::string::npos);
+    EXPECT_EQ(line.find("[A:"), std::string::npos);  // too long for all items: the last ones go
+}
+
+TEST_F(Caption, SmallBuffersCutCleanly)
+{
+    const CaptionInputs in = Centimetres(CI_UNITS);  // "Calyx [U: cm]", 13 characters
+    struct { std::size_t size; const char* want; } cases[] = {
+        {1, ""}, {4, "Cal"}, {6, "Calyx"}, {13, "Calyx"}, {14, "Calyx [U: cm]"}};
+    for (const auto& c : cases) {
+        std::vector<char> buffer(c.size, 'x');
+        ComposeCaptionText(in, buffer.data(), buffer.size());
+        EXPECT_STREQ(buffer.data(), c.want) << c.size;
+    }
+    ComposeCaptionText(in, nullptr, 0);  // nothing to write into
+}
