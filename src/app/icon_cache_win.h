@@ -1,0 +1,9 @@
+// Icons of the program's resources, loaded once and kept for the life of the process.
+#pragma once
+
+#include <windows.h>
+
+// The large icon `id` (LoadIconA), or null.
+HICON LoadCachedIcon(UINT id);
+// The 16x16 icon `id` (LoadImageA), or null.
+HICON LoadCachedSmallIcon(UINT id);

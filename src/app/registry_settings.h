@@ -1,0 +1,68 @@
+// The root of the settings classes: where the program's key lies and typed reads and writes
+// of single values. A read that fails yields its default, a write that fails is skipped:
+// the store never reports a registry failure to the user.
+#pragma once
+
+#include "app/settings_backend.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// "Software\<company>\<application>\" for the key path, or "" when either name is empty
+// (the framework does not know the registry key yet).
+std::string MakeSettingsKeyPath(const std::string& companyWord, const std::string& appName);
+
+// Whether two texts are equal ignoring letter case, with code page 1252's letters (so a
+// path that differs only by the case of an accented letter compares equal too).
+bool EqualNoCase1252(const std::string& a, const std::string& b);
+
+class CRegistrySettings {
+public:
+    CRegistrySettings() = default;
+    virtual ~CRegistrySettings() = default;
+    CRegistrySettings(const CRegistrySettings&) = delete;
+    CRegistrySettings& operator=(const CRegistrySettings&) = delete;
+
+    // The registry under the chosen root key (see registry_backend_win.h). Without one every
+    // read gives its default and every write fails.
+    void SetBackend(std::shared_ptr<ISettingsBackend> backend) { m_pBackend = std::move(backend); }
+    ISettingsBackend* GetBackend() const { return m_pBackend.get(); }
+
+    virtual void PreSave() {}
+    virtual void Reset();
+    virtual void Load();
+    virtual void Save();
+    virtual int IsChanged() const { return m_bChanged; }
+
+    // A non-empty text becomes the path (it should end in a backslash); an empty one
+    // leaves the path empty, and with an empty path nothing is read or written.
+    void SetKeyPath(const std::string& text);
+
+    // Checks that the section's key can be opened (or with `create`, creates it). Returns
+    // the registry's code, also kept as LastError(): kRegInvalidParameter for a null section,
+    // kRegNameTooLong when path and section pass 255 characters.
+    long OpenSection(const char* section, bool create, std::uint32_t access = 0);
+
+    // Only a REG_DWORD of exactly 4 bytes counts; anything else gives `def`.
+    std::int32_t ReadDword(const char* section, const char* name, std::int32_t def);
+    bool WriteDword(const char* section, const char* name, std::int32_t value);
+    // A REG_SZ, up to its first zero (a value without one is taken whole); else `def`.
+    std::string ReadString(const char* section, const char* name, const std::string& def);
+    bool WriteString(const char* section, const char* name, const std::string& text);
+    bool DeleteValue(const char* section, const char* name);
+
+    // The registry code of the last operation (the thread's last error in the original).
+    long LastError() const { return m_lLastError; }
+
+    std::string m_strKeyPath;
+    int m_bChanged = 0;
+    int m_bLoaded = 0;
+
+private:
+    // The section's key path below the root, or an error code.
+    long SectionPath(const char* section, std::string& path) const;
+
+    std::shared_ptr<ISettingsBackend> m_pBackend;
+    long m_lLastError = 0;
+};
