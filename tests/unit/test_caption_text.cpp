@@ -10,16 +10,10 @@
 
 namespace {
 
+// Digits, leading zero, grouping, separators, negative order.
 NumberDescription EnUs()
 {
-    NumberDescription d;
-    d.NumDigits = 2;
-    d.LeadingZero = 1;
-    d.Grouping = 3;
-    d.lpDecimalSep = ".";
-    d.lpThousandSep = ",";
-    d.NegativeOrder = 1;
-    return d;
+    return NumberDescription{2, 1, 3, ".", ",", 1};
 }
 
 // A fixed en-US-like locale so the numbers are deterministic.
@@ -162,12 +156,8 @@ TEST_F(Caption, MeaninglessMetricsDoNotDivideByZero)
 
 TEST_F(Caption, WorstCaseLocaleStaysInTheBuffer)
 {
-    NumberDescription wide = EnUs();
-    wide.Grouping = 1;  // a separator after every digit
-    wide.lpDecimalSep = "<..>";
-    wide.lpThousandSep = "{..}";
-    wide.NegativeOrder = 0;
-    SetNumberLocale(wide, nullptr);
+    // A separator after every digit, 4-character separators, negatives in parentheses.
+    SetNumberLocale(NumberDescription{2, 1, 1, "<..>", "{..}", 0}, nullptr);
 
     CaptionInputs in = Centimetres(0xFF);
     in.unitAbbrev = std::string(63, 'u');
