@@ -4,6 +4,7 @@
 #include "color/color_notation.h"
 #include "ruler/view_flags.h"
 #include "units/number_format.h"
+#include "units/units.h"
 
 #include <cmath>
 #include <cstring>
@@ -56,7 +57,7 @@ std::string Number(double value)
 }
 
 // A measured length as a P or D item: in the unit, with its pixel equivalent when asked.
-// units is only read when the unit has a length (unitKnown).
+// units is only shown when the unit has a length (unitKnown).
 std::string MeasureItem(const char* label, double units, double pixels, bool unitKnown, const CaptionInputs& in)
 {
     std::string item = std::string(" [") + label + ": ";
@@ -78,8 +79,7 @@ void ComposeCaptionText(const CaptionInputs& in, char* buffer, std::size_t size)
 
     // A non-positive scale is drawn unscaled, so it reads as 100 % here too.
     const int scale = in.scale > 0 ? in.scale : 100;
-    const double unitLength = double(in.unitTwips) * in.logPixels;  // twips x pixels per inch
-    const bool unitKnown = unitLength > 0;
+    const bool unitKnown = in.unitTwips > 0 && in.logPixels > 0;
 
     if (flags & CI_UNITS)
         line.Append(" [U: " + in.unitAbbrev + "]");
@@ -90,14 +90,15 @@ void ComposeCaptionText(const CaptionInputs& in, char* buffer, std::size_t size)
                     in.pixelAbbrev + "]");
     if (flags & CI_POSITION) {
         const double v = in.pointerAlong;
-        const double units = unitKnown ? v * 144000.0 / (unitLength * scale) : 0.0;
-        line.Append(MeasureItem("P", units, v * 100.0 / scale, unitKnown, in));
+        line.Append(MeasureItem("P", UnitsFromPixels(v, in.unitTwips, in.logPixels, scale),
+                                PixelEquivalent(v, scale), unitKnown, in));
     }
     const double dx = double(in.pointer.x) - in.zero.x;
     const double dy = double(in.pointer.y) - in.zero.y;
     if (flags & CI_DISTANCE) {
-        const double pixels = std::sqrt(dy * dy + dx * dx) * 100.0 / scale;
-        const double units = unitKnown ? pixels * 1440.0 / unitLength : 0.0;
+        // Unscaled pixels first, then units: the order the distance has always been computed in.
+        const double pixels = PixelEquivalent(std::sqrt(dy * dy + dx * dx), scale);
+        const double units = unitKnown ? pixels * 1440.0 / (double(in.unitTwips) * in.logPixels) : 0.0;
         line.Append(MeasureItem("D", units, pixels, unitKnown, in));
     }
     if (flags & CI_ANGLE) {

@@ -31,6 +31,6 @@ constexpr std::size_t kCaptionBufferSize = 512;
 
 // Writes the line into buffer (size bytes, NUL-terminated whenever size > 0). Items that do
 // not fit whole are left out together with all later ones, so the line never ends in half an
-// item. A scale of 0 or less counts as 100 %; when unitTwips x logPixels is not positive the
+// item. A scale of 0 or less counts as 100 %; when unitTwips or logPixels is not positive the
 // P and D items give the pixel equivalent alone, in pixels.
 void ComposeCaptionText(const CaptionInputs& in, char* buffer, std::size_t size);

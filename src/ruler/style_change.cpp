@@ -2,6 +2,7 @@
 
 #include "ruler/ruler_geometry.h"
 #include "ruler/view_flags.h"
+#include "units/units.h"
 
 #include <algorithm>
 
@@ -40,16 +41,6 @@ Point OutsideZero(std::uint32_t style, const Rect& clientAtOrigin)
 
 }  // namespace
 
-std::uint32_t EffectiveUnitFlag(std::uint32_t style)
-{
-    static const std::uint32_t order[] = {RS_UNIT_PX, RS_UNIT_TWIP, RS_UNIT_PT,  RS_UNIT_PC,
-                                          RS_UNIT_DU, RS_UNIT_DBU,  RS_UNIT_IN};
-    for (std::uint32_t bit : order)
-        if (style & bit)
-            return bit;
-    return RS_UNIT_CM;
-}
-
 StyleChangePlan PlanStyleChange(std::uint32_t oldStyle, std::uint32_t removeMask, std::uint32_t addMask,
                                 bool force, bool hFlipped, bool vFlipped)
 {
@@ -71,7 +62,7 @@ StyleChangePlan PlanStyleChange(std::uint32_t oldStyle, std::uint32_t removeMask
     style = KeepOneOrientation(style, oldStyle, addMask) & ~kUnusedBits;
     plan.newStyle = style;
     plan.changed = oldStyle ^ style;
-    plan.unitFlag = EffectiveUnitFlag(style);
+    plan.unitFlag = FindUnit(style)->flag;
 
     const std::uint32_t changed = plan.changed;
     plan.orientationChanged = (changed & kOrientation) != 0;

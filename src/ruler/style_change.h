@@ -10,7 +10,7 @@ struct StyleChangePlan {
     std::uint32_t oldStyle = 0;
     std::uint32_t newStyle = 0;     // the style to set (invariants kept, see PlanStyleChange)
     std::uint32_t changed = 0;      // oldStyle ^ newStyle
-    std::uint32_t unitFlag = 0;     // the single unit bit the metrics use (EffectiveUnitFlag)
+    std::uint32_t unitFlag = 0;     // the single unit bit the metrics use (FindUnit)
     bool unitsDirty = false;        // recompute unit metrics, write View\Unit, retitle
     bool zOrderDirty = false;       // apply RS_TOPMOST
     bool orientationChanged = false;
@@ -36,10 +36,6 @@ struct StyleChangePlan {
 // stored one, treats units as dirty too (and so retitles).
 StyleChangePlan PlanStyleChange(std::uint32_t oldStyle, std::uint32_t removeMask, std::uint32_t addMask,
                                 bool force, bool hFlipped, bool vFlipped);
-
-// The unit bit that decides the unit metrics: the first set of PX, TWIP, PT, PC, DU, DBU, IN;
-// RS_UNIT_CM when none of these is set.
-std::uint32_t EffectiveUnitFlag(std::uint32_t style);
 
 // The client rectangle (screen coordinates) after turning: width and height exchanged,
 // placed so that the new outside zero point falls on the old one. A not-flipped horizontal

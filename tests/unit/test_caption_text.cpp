@@ -140,6 +140,7 @@ TEST_F(Caption, MeaninglessMetricsDoNotDivideByZero)
         {0, 96, 100, "Calyx [P: 96 px] [D: 50 px]"},
         {566, 0, 100, "Calyx [P: 96 px] [D: 50 px]"},
         {-566, 96, 100, "Calyx [P: 96 px] [D: 50 px]"},
+        {-566, -96, 100, "Calyx [P: 96 px] [D: 50 px]"},
         {566, 96, 0, "Calyx [P: 2.54 cm = 96 px] [D: 1.33 cm = 50 px]"},  // drawn unscaled, read unscaled
         {566, 96, -50, "Calyx [P: 2.54 cm = 96 px] [D: 1.33 cm = 50 px]"},
     };

@@ -74,16 +74,16 @@ TEST(StyleChange, PlanTable)
     }
 }
 
-TEST(StyleChange, EffectiveUnitFollowsTheMetricsOrder)
+TEST(StyleChange, OnlyTheUnitInUseDecidesReMeasuring)
 {
-    struct { std::uint32_t unitByte, want; } cases[] = {
-        {RS_UNIT_CM, RS_UNIT_CM}, {RS_UNIT_DBU, RS_UNIT_DBU}, {0, RS_UNIT_CM},
-        {RS_UNIT_DU | RS_UNIT_PX, RS_UNIT_PX}, {RS_UNIT_IN | RS_UNIT_PC, RS_UNIT_PC},
-        {RS_UNIT_DBU | RS_UNIT_IN, RS_UNIT_DBU}, {RS_UNIT_CM | RS_UNIT_IN, RS_UNIT_IN}};
-    for (const auto& c : cases)
-        EXPECT_EQ(EffectiveUnitFlag(c.unitByte | RS_HORZ), c.want) << c.unitByte;
-    // Turning with dbu hidden behind another unit bit does not re-measure.
-    EXPECT_FALSE(PlanStyleChange(RS_UNIT_DBU | RS_UNIT_PX | H, ORIENT, V, false, false, false).unitsDirty);
+    // Several unit bits: the metrics use the first in their order, and so does the plan.
+    const auto hidden = PlanStyleChange(RS_UNIT_DBU | RS_UNIT_PX | H, ORIENT, V, false, false, false);
+    EXPECT_EQ(hidden.unitFlag, RS_UNIT_PX);
+    EXPECT_FALSE(hidden.unitsDirty);
+    const auto shown = PlanStyleChange(RS_UNIT_DBU | RS_UNIT_IN | H, ORIENT, V, false, false, false);
+    EXPECT_EQ(shown.unitFlag, RS_UNIT_DBU);
+    EXPECT_TRUE(shown.unitsDirty);
+    EXPECT_EQ(PlanStyleChange(H, 0, 0, false, false, false).unitFlag, RS_UNIT_CM);
 }
 
 TEST(StyleChange, TurnKeepsTheOutsideZeroPoint)
