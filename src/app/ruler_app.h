@@ -1,0 +1,31 @@
+// The application object: start-up, the settings record for the whole run, and exit.
+#pragma once
+
+#include <windows.h>
+
+#include "app/ruler_settings.h"
+
+#include <functional>
+#include <string>
+
+class CRulerApp {
+public:
+    CRulerApp();
+
+    // Start-up: true runs the message loop, false ends the process.
+    bool InitInstance();
+    // Exit: writes the record when it changed; returns the process exit code.
+    int ExitInstance(int loopResult);
+
+    CRulerSettings m_settings;
+
+    // Where the settings live: by default the program decides once at start-up whether it
+    // may write the machine-wide key. Tests replace the probe.
+    std::function<bool(const std::string&)> m_canWriteMachineKey;
+
+private:
+    void RegisterHotKeys(HWND hWnd);
+};
+
+// The one application object of the process (null outside a running program).
+CRulerApp* GetRulerApp();

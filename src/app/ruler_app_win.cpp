@@ -1,0 +1,143 @@
+// Start-up, the main window and exit.
+#include "app/ruler_app.h"
+
+#include "app/placement_win.h"
+#include "app/registry_backend_win.h"
+#include "app/registry_settings.h"
+#include "app/system_errors_win.h"
+#include "app/version_info_win.h"
+#include "app/window_style.h"
+#include "resource.h"
+#include "ruler/ruler_geometry.h"
+#include "ruler/ruler_wnd.h"
+#include "units/number_format_win.h"
+#include "win/exceptions.h"
+#include "win/message_box.h"
+#include "win/strings.h"
+
+#include <commctrl.h>
+
+namespace {
+CRulerApp* g_pApp = nullptr;
+
+// The operating system version record, filled once.
+OSVERSIONINFOA& OsVersion()
+{
+    static OSVERSIONINFOA info{};
+    if (info.dwOSVersionInfoSize == 0) {
+        info.dwOSVersionInfoSize = sizeof info;
+        // GetVersionExA is deprecated in favour of manifests, but only the major version
+        // (at least 4) is tested, which every manifest answer satisfies.
+#if defined(_MSC_VER)
+#pragma warning(suppress : 4996)
+#endif
+        GetVersionExA(&info);
+    }
+    return info;
+}
+} // namespace
+
+CRulerApp* GetRulerApp()
+{
+    return g_pApp;
+}
+
+CRulerApp::CRulerApp() : m_canWriteMachineKey(CanWriteMachineKey)
+{
+    g_pApp = this;
+}
+
+bool CRulerApp::InitInstance()
+{
+    if (OsVersion().dwMajorVersion < 4) {
+        AppMessageBox(nullptr, LoadResString(IDS_OS_TOO_OLD).c_str(), MB_ICONHAND | MB_OK);
+        return false;
+    }
+
+    CRulerWnd* ruler = nullptr;
+    try {
+        InitCommonControls();
+        InitNumberLocaleFromSystem();
+
+        std::string versionPath;
+        std::uint32_t productVersion = 0;
+        std::string company;
+        {
+            CVersionInfo version;
+            company = version.GetCompanyWord();
+            productVersion = version.GetProductVersionMS();
+        }
+        m_settings.m_nCurrentVersion = std::int32_t(productVersion);
+        m_settings.SetKeyPath(MakeSettingsKeyPath(company, LoadResString(IDS_APP_TITLE)));
+        m_settings.m_strProgramPath = GetProgramFilePath();
+        AttachSettingsToRegistry(m_settings, m_canWriteMachineKey);
+
+        m_settings.Reset();
+        m_settings.Load();
+
+        if (m_settings.m_rcBounds.Width() < 1 || m_settings.m_rcBounds.Height() < 1)
+            m_settings.SetBounds(GetDefaultRulerRect(m_settings.m_bVertical != 0, GetSystemMetrics(SM_CXSCREEN),
+                                                     GetSystemMetrics(SM_CYSCREEN)));
+
+        ruler = new CRulerWnd(m_settings);
+        SetMainWindow(ruler);
+
+        HINSTANCE inst = GetModuleHandleA(nullptr);
+        const char* cls = CWindow::RegisterWindowClass(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
+                                                       LoadCursor(nullptr, IDC_ARROW),
+                                                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                                                       LoadIconA(inst, MAKEINTRESOURCEA(IDR_MAINFRAME)));
+        if (!cls)
+            throw CResourceException();
+
+        const RulerWindowStyle ws = ComputeRulerWindowStyle(m_settings);
+        if (!ruler->CreateEx(ws.exStyle, cls, LoadResString(IDS_APP_TITLE).c_str(), ws.style, 0, 0, 0, 0, nullptr,
+                             nullptr))
+            throw CMemoryException();
+
+        ApplyPlacement(m_settings, ruler->m_hWnd, m_settings.m_bVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW, false);
+        RegisterHotKeys(ruler->m_hWnd);
+        return true;
+    } catch (const CStartupException& e) {
+        if (ruler) {
+            // A window that was created deletes its object when it goes.
+            SetMainWindow(nullptr);
+            if (ruler->m_hWnd)
+                ruler->DestroyWindow();
+            else
+                delete ruler;
+        }
+        AppMessageBox(nullptr, e.GetErrorMessage().c_str(), MB_ICONEXCLAMATION | MB_OK);
+        return false;
+    } catch (const std::bad_alloc&) {
+        if (ruler && !ruler->m_hWnd)
+            delete ruler;
+        SetMainWindow(nullptr);
+        AppMessageBox(nullptr, CMemoryException().GetErrorMessage().c_str(), MB_ICONEXCLAMATION | MB_OK);
+        return false;
+    }
+}
+
+void CRulerApp::RegisterHotKeys(HWND hWnd)
+{
+    const CRulerSettings& s = m_settings;
+    if (s.m_bHKGet && (s.m_wHKVGet || s.m_wHKMGet)) {
+        if (!RegisterHotKey(hWnd, HOTKEY_GET_SIZE, s.m_wHKMGet, s.m_wHKVGet)) {
+            // A failure of the first key leaves the second unregistered as well.
+            ShowSystemError(GetLastError());
+            return;
+        }
+    }
+    if (s.m_bHKSet && (s.m_wHKVSet || s.m_wHKMSet)) {
+        if (!RegisterHotKey(hWnd, HOTKEY_SET_SIZE, s.m_wHKMSet, s.m_wHKVSet))
+            ShowSystemError(GetLastError());
+    }
+}
+
+int CRulerApp::ExitInstance(int loopResult)
+{
+    m_settings.PreSave();
+    if (m_settings.IsChanged())
+        m_settings.Save();
+    return loopResult;
+}

@@ -1,0 +1,232 @@
+// The ruler window's construction, message dispatch and lifecycle.
+#include "ruler/ruler_wnd.h"
+
+#include "app/placement_win.h"
+#include "app/ruler_settings.h"
+#include "app/screen_win.h"
+#include "resource.h"
+#include "units/units.h"
+#include "win/convert.h"
+#include "win/exceptions.h"
+
+#include <climits>
+#include <windowsx.h>
+
+namespace {
+// The ruler font's height relative to the system font.
+constexpr int kRulerFontPercent = 85;
+} // namespace
+
+CRulerWnd::CRulerWnd(CRulerSettings& settings) : m_settings(settings)
+{
+    // The ruler font: Arial at 85 % of the system font's height, measured once here.
+    LOGFONTA system{};
+    GetObjectA(GetStockObject(SYSTEM_FONT), sizeof system, &system);
+    m_lfRuler.lfHeight = MulDiv(system.lfHeight, kRulerFontPercent, 100);
+    m_lfRuler.lfCharSet = ANSI_CHARSET;
+    m_lfRuler.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+    m_lfRuler.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+    lstrcpynA(m_lfRuler.lfFaceName, "Arial", LF_FACESIZE);
+    m_nScale = settings.m_nScale;
+    m_ptGuide = POINT{INT_MAX, 0};
+    m_ptLastCursor = POINT{INT_MAX, INT_MAX};
+    m_lfUnderCursor.lfHeight = INT_MAX;
+    const Size base = SplitDialogBaseUnits(std::uint32_t(GetDialogBaseUnits()));
+    m_sizeDlgBase = SIZE{base.cx, base.cy};
+    m_bPaletteDisplay = IsPaletteDisplay();
+    if (!CreateWebSafePalette())
+        m_settings.m_nColor &= ~0x10000;
+
+    COwnedDC ic = CreateDisplayIC();
+    if (!ic)
+        throw CMemoryException();
+    CFontHandle measuring(CreateFontIndirectA(&m_lfRuler));
+    if (!measuring)
+        throw CResourceException();
+    CSelectObject select(ic, measuring);
+    GetTextMetricsA(ic, &m_tmRuler);
+}
+
+CRulerWnd::~CRulerWnd() = default;
+
+BOOL CRulerWnd::IsPaletteDisplay()
+{
+    COwnedDC ic = CreateDisplayIC();
+    if (!ic)
+        throw CMemoryException();
+    return (GetDeviceCaps(ic, RASTERCAPS) & RC_PALETTE) != 0;
+}
+
+LRESULT CRulerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_CREATE:
+        if (Default(msg, wParam, lParam) == -1)
+            return -1;
+        return OnCreate();
+    case WM_DESTROY:
+        OnDestroy();
+        return Default(msg, wParam, lParam);
+    case WM_ENDSESSION:
+        OnEndSession(wParam != FALSE);
+        return Default(msg, wParam, lParam);
+    case WM_GETMINMAXINFO:
+        OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
+        return 0;
+    case WM_WINDOWPOSCHANGED:
+        Default(msg, wParam, lParam);
+        OnWindowPosChanged(reinterpret_cast<const WINDOWPOS*>(lParam));
+        return 0;
+    case WM_ERASEBKGND:
+        return OnEraseBkgnd(reinterpret_cast<HDC>(wParam));
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_PRINTCLIENT:
+        OnEraseBkgnd(reinterpret_cast<HDC>(wParam));
+        PaintTo(reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_SETTEXT:
+        return OnSetText(wParam, lParam);
+    case WM_TIMER:
+        OnPollTimer();
+        return Default(msg, wParam, lParam);
+    case WM_LBUTTONDOWN:
+        OnLButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case WM_MOUSEMOVE:
+        OnMouseMove(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case WM_LBUTTONUP:
+        OnLButtonUp();
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        RunCommand(ID_TOGGLE_SIZING_TOOL);
+        return 0;
+    case WM_KEYDOWN:
+        Default(msg, wParam, lParam);
+        OnKeyDown(UINT(wParam));
+        return 0;
+    case WM_SETCURSOR:
+        if (OnSetCursor(LOWORD(lParam)))
+            return TRUE;
+        return Default(msg, wParam, lParam);
+    case WM_SYSCOMMAND:
+        return OnSysCommand(wParam, lParam);
+    case WM_ACTIVATE:
+        Default(msg, wParam, lParam);
+        OnActivate(wParam, lParam);
+        return 0;
+    case WM_HOTKEY:
+        return OnHotKey(wParam);
+    case WM_TRAY_NOTIFY:
+        return OnTrayNotify(wParam, lParam);
+    case WM_CONTEXTMENU:
+        OnContextMenu(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case WM_COMMAND:
+        if (lParam == 0 && RunCommand(LOWORD(wParam)))
+            return 0;
+        return Default(msg, wParam, lParam);
+    default:
+        return Default(msg, wParam, lParam);
+    }
+}
+
+int CRulerWnd::OnCreate()
+{
+    HINSTANCE inst = GetModuleHandleA(nullptr);
+    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG,
+                 LPARAM(LoadImageA(inst, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                   GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR)));
+    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL,
+                 LPARAM(LoadImageA(inst, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+    if (!m_hAccel)
+        m_hAccel = LoadAcceleratorsA(inst, MAKEINTRESOURCEA(IDR_MAINFRAME));
+    ModifyRulerStyle(0, GetStyle(), TRUE);
+    m_settings.m_bChanged = 1;
+    return 0;
+}
+
+void CRulerWnd::OnDestroy()
+{
+    if (m_nTimerId) {
+        KillTimer(m_hWnd, m_nTimerId);
+        m_nTimerId = 0;
+    }
+    CapturePlacement(m_settings, m_hWnd);
+}
+
+void CRulerWnd::OnEndSession(bool ending)
+{
+    if (ending) {
+        CapturePlacement(m_settings, m_hWnd);
+        m_settings.PreSave();
+        if (m_settings.IsChanged())
+            m_settings.Save();
+    } else {
+        m_settings.m_bChanged = 1;
+    }
+    HWND main = GetMainWindowHandle();
+    UnregisterHotKey(main ? main : m_hWnd, HOTKEY_GET_SIZE);
+    UnregisterHotKey(main ? main : m_hWnd, HOTKEY_SET_SIZE);
+}
+
+void CRulerWnd::OnGetMinMaxInfo(MINMAXINFO* info)
+{
+    RECT screen{};
+    GetVirtualScreenRect(&screen);
+    const LONG cx = SaturateToInt(std::int64_t(screen.right - screen.left) * 5);
+    const LONG cy = SaturateToInt(std::int64_t(screen.bottom - screen.top) * 5);
+    info->ptMinTrackSize = POINT{32, 32};
+    info->ptMaxSize = POINT{cx, cy};
+    info->ptMaxTrackSize = POINT{cx, cy};
+}
+
+void CRulerWnd::OnWindowPosChanged(const WINDOWPOS* pos)
+{
+    UpdatePollTimer();
+    if (GetStyle() & RS_MAGNIFIER) {
+        if (!(pos->flags & SWP_NOSIZE))
+            UpdateWindow(m_hWnd);
+        DrawMagnifier(nullptr, TRUE, FALSE);
+    }
+}
+
+void CRulerWnd::PostNcDestroy()
+{
+    // The ruler owns itself; when it is the main window its end is the program's end.
+    if (GetMainWindow() == this) {
+        SetMainWindow(nullptr);
+        PostQuitMessage(0);
+    }
+    delete this;
+}
+
+bool CRulerWnd::RunCommand(UINT id)
+{
+    switch (id) {
+    case ID_APP_EXIT:
+        SendMessageA(m_hWnd, WM_CLOSE, 0, 0);
+        return true;
+    case ID_SHOW_HIDE:
+        ShowOrHide();
+        return true;
+    case ID_TOGGLE_SIZING_TOOL:
+        // The sizing tool is not part of this build yet.
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CRulerWnd::ShowOrHide()
+{
+    const bool show = !IsWindowVisible(m_hWnd);
+    m_settings.m_bVisible = show ? 1 : 0;
+    if (!show)
+        CapturePlacement(m_settings, m_hWnd);
+    ApplyPlacement(m_settings, m_hWnd, show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW, false, -1, -1);
+    if (show)
+        ActivateWindow(m_hWnd);
+}
