@@ -1,0 +1,143 @@
+// A small Windows program the end-to-end scripts use to look at the running ruler the way
+// the system sees it: its style, placement and visibility, message boxes it shows, and to
+// close it through its own Close command.
+//   calyx_probe find | wait SECONDS | close SECONDS | metrics | msgbox | msgbox-ok | count
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+struct Found {
+    HWND hwnd = nullptr;
+    int count = 0;
+};
+
+BOOL CALLBACK FindRuler(HWND hWnd, LPARAM lParam)
+{
+    char cls[64] = "";
+    GetClassNameA(hWnd, cls, sizeof cls);
+    if (std::strncmp(cls, "Calyx:", 6) != 0)
+        return TRUE;
+    auto* f = reinterpret_cast<Found*>(lParam);
+    if (!f->hwnd)
+        f->hwnd = hWnd;
+    ++f->count;
+    return TRUE;
+}
+
+Found Ruler()
+{
+    Found f;
+    EnumWindows(&FindRuler, reinterpret_cast<LPARAM>(&f));
+    return f;
+}
+
+BOOL CALLBACK FindBox(HWND hWnd, LPARAM lParam)
+{
+    char cls[16] = "", title[64] = "";
+    GetClassNameA(hWnd, cls, sizeof cls);
+    GetWindowTextA(hWnd, title, sizeof title);
+    if (std::strcmp(cls, "#32770") == 0 && std::strcmp(title, "Calyx") == 0 && IsWindowVisible(hWnd)) {
+        *reinterpret_cast<HWND*>(lParam) = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND MessageBoxWindow()
+{
+    HWND box = nullptr;
+    EnumWindows(&FindBox, reinterpret_cast<LPARAM>(&box));
+    return box;
+}
+
+BOOL CALLBACK PrintStatic(HWND hWnd, LPARAM)
+{
+    char cls[16] = "", text[1024] = "";
+    GetClassNameA(hWnd, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Static") == 0 && GetWindowTextA(hWnd, text, sizeof text) > 0)
+        std::printf("%s\n", text);
+    return TRUE;
+}
+
+int Find()
+{
+    Found f = Ruler();
+    if (!f.hwnd)
+        return 1;
+    RECT r{};
+    GetWindowRect(f.hwnd, &r);
+    RECT c{};
+    GetClientRect(f.hwnd, &c);
+    char title[512] = "";
+    GetWindowTextA(f.hwnd, title, sizeof title);
+    // Windows adds WS_VISIBLE and WS_EX_WINDOWEDGE itself; the rest is what the ruler chose.
+    const LONG ex = LONG(GetWindowLongPtrA(f.hwnd, GWL_EXSTYLE));
+    const unsigned long style = static_cast<unsigned long>(GetWindowLongPtrA(f.hwnd, GWL_STYLE)) & ~WS_VISIBLE;
+    std::printf("STYLE=0x%08lX EXSTYLE=0x%08lX VISIBLE=%d TOPMOST=%d RECT=%ld,%ld,%ld,%ld CLIENT=%ld,%ld COUNT=%d\n",
+                style, static_cast<unsigned long>(ex & ~WS_EX_WINDOWEDGE),
+                IsWindowVisible(f.hwnd) ? 1 : 0, (ex & WS_EX_TOPMOST) ? 1 : 0, r.left, r.top, r.right, r.bottom,
+                c.right, c.bottom, f.count);
+    std::printf("TITLE=%s\n", title);
+    return 0;
+}
+
+bool WaitFor(bool (*cond)(), double seconds)
+{
+    const DWORD end = GetTickCount() + DWORD(seconds * 1000);
+    while (!cond()) {
+        if (LONG(GetTickCount() - end) > 0)
+            return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const char* cmd = argc > 1 ? argv[1] : "find";
+    const double seconds = argc > 2 ? std::atof(argv[2]) : 10.0;
+    if (!std::strcmp(cmd, "find"))
+        return Find();
+    if (!std::strcmp(cmd, "count")) {
+        std::printf("%d\n", Ruler().count);
+        return 0;
+    }
+    if (!std::strcmp(cmd, "wait"))
+        return WaitFor([] { return Ruler().hwnd != nullptr; }, seconds) ? Find() : 1;
+    if (!std::strcmp(cmd, "close")) {
+        Found f = Ruler();
+        if (!f.hwnd)
+            return 1;
+        PostMessageA(f.hwnd, WM_COMMAND, 57665, 0);
+        return WaitFor([] { return Ruler().hwnd == nullptr; }, seconds) ? 0 : 1;
+    }
+    if (!std::strcmp(cmd, "metrics")) {
+        RECT work{};
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        std::printf("SCREEN=%d,%d WORK=%ld,%ld,%ld,%ld FRAME=%d,%d\n", GetSystemMetrics(SM_CXSCREEN),
+                    GetSystemMetrics(SM_CYSCREEN), work.left, work.top, work.right, work.bottom,
+                    GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME));
+        return 0;
+    }
+    if (!std::strcmp(cmd, "msgbox")) {
+        if (!WaitFor([] { return MessageBoxWindow() != nullptr; }, seconds))
+            return 1;
+        EnumChildWindows(MessageBoxWindow(), &PrintStatic, 0);
+        return 0;
+    }
+    if (!std::strcmp(cmd, "msgbox-ok")) {
+        HWND box = MessageBoxWindow();
+        if (!box)
+            return 1;
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        return 0;
+    }
+    std::fprintf(stderr, "unknown command %s\n", cmd);
+    return 2;
+}

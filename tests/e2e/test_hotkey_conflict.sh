@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Two instances with the same hot keys: the second shows the system error once and keeps
+# running without them; the first keeps both.
+source "$(dirname "$0")/lib.sh"
+reset_settings
+reg_set Sizing "HK Get" REG_DWORD 1
+reg_set Sizing "HKV Get" REG_DWORD 0x78   # F9
+reg_set Sizing "HKM Get" REG_DWORD 3      # Ctrl+Alt
+reg_set Sizing "HK Set" REG_DWORD 1
+reg_set Sizing "HKV Set" REG_DWORD 0x79   # F10
+reg_set Sizing "HKM Set" REG_DWORD 3
+
+start_calyx >/dev/null
+check "first instance shows no message" 1 "$(probe msgbox 2 >/dev/null && echo 0 || echo 1)"
+wine "$CALYX_EXE" >/dev/null 2>&1 </dev/null &
+E2E_PIDS+=($!)
+text=$(probe msgbox 20)
+check "the error names code 1409" "Error #1409: " "${text:0:13}"
+probe msgbox-ok >/dev/null
+sleep 1
+check "no second message (hot key 2 not tried)" 1 "$(probe msgbox 2 >/dev/null && echo 0 || echo 1)"
+check "both rulers run" 2 "$(probe count)"
+stop_calyx
+finish

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Stored settings at start-up: bounds far off screen come back onto the work area, a hidden
+# ruler starts hidden, odd values are repaired or ignored, and the stored style is applied.
+source "$(dirname "$0")/lib.sh"
+
+# Far off screen: 32 pixels must lie on the work area in each direction.
+reset_settings
+reg_set Window Bounds.left REG_DWORD 0xFFFFD8F0   # -10000
+reg_set Window Bounds.top REG_DWORD 20000
+reg_set Window Bounds.right REG_DWORD 0xFFFFDA80  # -9600
+reg_set Window Bounds.bottom REG_DWORD 20056
+line=$(start_calyx)
+check "off-screen bounds come back" "-368,992,32,1048" "$(echo "$line" | field RECT)"
+stop_calyx
+
+# Hidden at start, vertical, flipped, borderless, topmost, cm, not in the task bar.
+reset_settings
+reg_set View Visible REG_DWORD 0
+reg_set View Vertical REG_DWORD 1
+reg_set View VFlipped REG_DWORD 1
+reg_set View Borderless REG_DWORD 1
+reg_set View Unit REG_DWORD 0x20
+reg_set View NotInTaskBar REG_DWORD 1
+reg_set Window "On top" REG_DWORD 1
+reg_set Window State REG_DWORD 7
+reg_set View Scale REG_SZ 150
+line=$(start_calyx)
+check "hidden" 0 "$(echo "$line" | field VISIBLE)"
+check "style" "0x8000F220" "$(echo "$line" | field STYLE)"
+check "tool window, topmost" "0x00000088" "$(echo "$line" | field EXSTYLE)"
+stop_calyx
+window=$(reg_dump Window); view=$(reg_dump View)
+check "State 7 is read as 1" "State=1" "$(echo "$window" | grep '^State=')"
+check "a string Scale keeps the default" "Scale=100" "$(echo "$view" | grep '^Scale=')"
+check "still hidden after exit" "Visible=0" "$(echo "$view" | grep '^Visible=')"
+finish

@@ -1,0 +1,30 @@
+#include "app/ruler_settings.h"
+#include "app/window_style.h"
+
+#include <gtest/gtest.h>
+
+TEST(WindowStyle, FromSettings)
+{
+    struct Case {
+        const char* what;
+        void (*setup)(CRulerSettings&);
+        std::uint32_t style, exStyle;
+    } cases[] = {
+        {"first run", [](CRulerSettings&) {}, 0x8004C101u, 0},
+        {"vertical keeps its own side", [](CRulerSettings& s) { s.m_bVertical = 1; s.m_bHFlipped = 1; }, 0x8004C201u, 0},
+        {"vertical flipped", [](CRulerSettings& s) { s.m_bVertical = 1; s.m_bVFlipped = 1; }, 0x8004D201u, 0},
+        {"horizontal flipped", [](CRulerSettings& s) { s.m_bHFlipped = 1; s.m_bVFlipped = 0; }, 0x8004D101u, 0},
+        {"borderless, no guide, no magnifier", [](CRulerSettings& s) { s.m_bBorderless = 1; s.m_bGuide = 0; s.m_bZoom = 0; }, 0x80000101u, 0},
+        {"topmost, cm, not in task bar", [](CRulerSettings& s) { s.m_bOnTop = 1; s.m_nUnit = 0x20; s.m_bNotInTaskBar = 1; }, 0x8004E120u, 0x80},
+        {"stored unit bits merged as they are", [](CRulerSettings& s) { s.m_nUnit = 0x21; }, 0x8004C121u, 0},
+        {"high bits of a hand-edited unit are not window styles", [](CRulerSettings& s) { s.m_nUnit = 0x10000001; }, 0x8004C101u, 0},
+        {"any non-zero counts as set", [](CRulerSettings& s) { s.m_bGuide = -7; s.m_bBorderless = 0; }, 0x8004C101u, 0},
+    };
+    for (const Case& c : cases) {
+        CRulerSettings s;
+        c.setup(s);
+        const RulerWindowStyle w = ComputeRulerWindowStyle(s);
+        EXPECT_EQ(w.style, c.style) << c.what;
+        EXPECT_EQ(w.exStyle, c.exStyle) << c.what;
+    }
+}
