@@ -62,6 +62,8 @@ public:
 private:
     // The section's key path below the root, or an error code.
     long SectionPath(const char* section, std::string& path) const;
+    // SectionPath for one value's operation; false (LastError set) when it cannot run.
+    bool ValuePath(const char* section, const char* name, std::string& path);
 
     std::shared_ptr<ISettingsBackend> m_pBackend;
     long m_lLastError = 0;
