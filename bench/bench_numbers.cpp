@@ -6,17 +6,7 @@
 
 namespace {
 
-void UseEnUs()
-{
-    NumberDescription d;
-    d.NumDigits = 2;
-    d.LeadingZero = 1;
-    d.Grouping = 3;
-    d.lpDecimalSep = ".";
-    d.lpThousandSep = ",";
-    d.NegativeOrder = 1;
-    SetNumberLocale(d, nullptr);
-}
+void UseEnUs() { SetNumberLocale(NumberDescription{2, 1, 3, ".", ",", 1}, nullptr); }
 
 void BM_FormatNumber(benchmark::State& state)
 {

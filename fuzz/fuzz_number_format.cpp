@@ -80,13 +80,7 @@ void FuzzFormatter(FuzzedDataProvider& fdp)
     const unsigned numDigits = fdp.ConsumeIntegralInRange<unsigned>(0, 12);
     std::string text = fdp.ConsumeRandomLengthString(80);
     text.resize(std::strlen(text.c_str()));   // the formatter sees a C string
-    NumberDescription plain;
-    plain.NumDigits = numDigits;
-    plain.LeadingZero = 1;
-    plain.Grouping = 0;
-    plain.lpDecimalSep = ".";
-    plain.lpThousandSep = ",";
-    plain.NegativeOrder = 1;
+    const NumberDescription plain{numDigits, 1, 0, ".", ",", 1};
 
     char out[256];
     const int n = FormatNumberString(text.c_str(), &plain, out, sizeof out);
@@ -140,14 +134,7 @@ void FuzzFormatNumber(FuzzedDataProvider& fdp)
     Check(FormatInteger(integer).size() <= 63, "FormatInteger within 63");
 
     // With en-US the text reads back within half a unit of its last decimal.
-    NumberDescription en;
-    en.NumDigits = 2;
-    en.LeadingZero = 1;
-    en.Grouping = 3;
-    en.lpDecimalSep = ".";
-    en.lpThousandSep = ",";
-    en.NegativeOrder = 1;
-    SetNumberLocale(en, nullptr);
+    SetNumberLocale(NumberDescription{2, 1, 3, ".", ",", 1}, nullptr);
     if (std::isfinite(value) && std::fabs(value) < 1e12) {
         const int shown = digits < -1 ? 2 : digits > 9 ? 9 : digits == -1 ? 2 : digits;
         std::string s = FormatNumber(value, true, digits), bare;

@@ -11,19 +11,8 @@ namespace {
 constexpr int kResultBuffer = 64;
 constexpr int kMaxDigits = 9;
 
-NumberDescription MakeDefaultLocale()
-{
-    NumberDescription d;
-    d.NumDigits = 2;
-    d.LeadingZero = 1;
-    d.Grouping = 3;
-    d.lpDecimalSep = ".";
-    d.lpThousandSep = ",";
-    d.NegativeOrder = 1;
-    return d;
-}
-
-NumberDescription g_numberLocale = MakeDefaultLocale();
+// Until start-up installs the user's, an en-US-like description keeps output readable.
+NumberDescription g_numberLocale = {2, 1, 3, ".", ",", 1};
 LocaleFormatter g_formatter = FormatNumberString;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }

@@ -14,14 +14,7 @@ namespace {
 NumberDescription Desc(unsigned digits, unsigned leadingZero, unsigned grouping, const char* dec, const char* thou,
                        unsigned negativeOrder)
 {
-    NumberDescription d;
-    d.NumDigits = digits;
-    d.LeadingZero = leadingZero;
-    d.Grouping = grouping;
-    d.lpDecimalSep = dec;
-    d.lpThousandSep = thou;
-    d.NegativeOrder = negativeOrder;
-    return d;
+    return NumberDescription{digits, leadingZero, grouping, dec, thou, negativeOrder};
 }
 
 const NumberDescription kEnUs = Desc(2, 1, 3, ".", ",", 1);
