@@ -1,0 +1,103 @@
+// Start-up time of calyx.exe against a minimal Win32 program that only shows a window,
+// measured side by side: each round starts one, then the other, and times from
+// CreateProcess until its top-level window is visible; then closes it and waits for it to
+// end. Prints the medians and their ratio.
+//   wbench_startup_bench.exe CALYX.EXE MINIMAL.EXE [ROUNDS]
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+struct Search {
+    DWORD pid;
+    HWND found;
+};
+
+BOOL CALLBACK FindVisible(HWND hWnd, LPARAM lParam)
+{
+    auto* s = reinterpret_cast<Search*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hWnd, &pid);
+    if (pid == s->pid && IsWindowVisible(hWnd)) {
+        s->found = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+double Now()
+{
+    static LARGE_INTEGER freq{};
+    if (!freq.QuadPart)
+        QueryPerformanceFrequency(&freq);
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return double(t.QuadPart) * 1000.0 / double(freq.QuadPart);
+}
+
+// Milliseconds until the program's window is shown, or -1.
+double TimeOne(const char* exe)
+{
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    char cmd[1024];
+    std::snprintf(cmd, sizeof cmd, "\"%s\"", exe);
+    const double start = Now();
+    if (!CreateProcessA(nullptr, cmd, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return -1;
+    Search s{pi.dwProcessId, nullptr};
+    double shown = -1;
+    while (Now() - start < 20000) {
+        s.found = nullptr;
+        EnumWindows(&FindVisible, reinterpret_cast<LPARAM>(&s));
+        if (s.found) {
+            shown = Now() - start;
+            break;
+        }
+        Sleep(1);
+    }
+    if (s.found)
+        PostMessageA(s.found, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0)
+        TerminateProcess(pi.hProcess, 1);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return shown;
+}
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? -1 : v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s CALYX.EXE MINIMAL.EXE [ROUNDS]\n", argv[0]);
+        return 2;
+    }
+    const int rounds = argc > 3 ? std::max(1, std::atoi(argv[3])) : 15;
+    std::vector<double> calyx, minimal;
+    TimeOne(argv[1]);  // warm the file cache and Wine's loader for both
+    TimeOne(argv[2]);
+    for (int i = 0; i < rounds; ++i) {
+        const double a = TimeOne(argv[1]);
+        const double b = TimeOne(argv[2]);
+        if (a > 0)
+            calyx.push_back(a);
+        if (b > 0)
+            minimal.push_back(b);
+    }
+    const double mc = Median(calyx), mm = Median(minimal);
+    std::printf("start-up to window shown, median of %d rounds: calyx %.1f ms, minimal %.1f ms, ratio %.2f\n",
+                rounds, mc, mm, mm > 0 ? mc / mm : 0.0);
+    return 0;
+}
