@@ -1,0 +1,71 @@
+// The caption information line: what the ruler measures at the pointer, as its window text.
+#include "ruler/ruler_wnd.h"
+
+#include "app/ruler_settings.h"
+#include "resource.h"
+#include "ruler/caption_text.h"
+#include "units/units.h"
+#include "win/convert.h"
+#include "win/strings.h"
+
+namespace {
+// The items that read the pointer; left out when its position cannot be had (a locked
+// workstation, a desktop switch), so the line never shows values of a pointer never read.
+constexpr std::uint32_t kPointerItems = CI_SCREEN | CI_POSITION | CI_DISTANCE | CI_ANGLE | CI_COLOR;
+} // namespace
+
+void CRulerWnd::BuildCaptionText(char* buffer)
+{
+    const DWORD style = GetStyle();
+    const UnitInfo* unit = FindUnit(style);
+
+    CaptionInputs in;
+    in.appName = LoadResString(IDS_APP_TITLE);
+    in.unitAbbrev = LoadResString(UINT(unit->id));
+    in.pixelAbbrev = LoadResString(ID_UNIT_PX);
+    in.captionFlags = std::uint32_t(m_settings.m_nCaption);
+    in.scale = m_nScale;
+    in.logPixels = m_nLogPixels;
+    in.unitTwips = m_nUnitTwips;
+    in.unitIsPixel = unit->flag == RS_UNIT_PX;
+    in.vertical = IsVerticalStyle(style);
+    in.paletteDisplay = m_bPaletteDisplay != FALSE;
+    in.colorSetting = std::uint32_t(m_settings.m_nColor);
+
+    // One reading of the pointer serves every item.
+    POINT screen{};
+    if (GetCursorPos(&screen)) {
+        in.pointer = FromPOINT(screen);
+        POINT client = screen;
+        ScreenToClient(m_hWnd, &client);
+        in.pointerAlong = (style & RS_HORZ) ? int(client.x) : int(client.y);
+        in.zero = FromPOINT(GetZeroPoint(FALSE));
+        if ((in.captionFlags & CI_COLOR) && !in.paletteDisplay) {
+            CScreenDC dc;
+            const COLORREF color = dc ? SampleScreenColor(dc, screen.x, screen.y) : CLR_INVALID;
+            // A pixel that cannot be read is not shown as some colour it is not.
+            if (color == CLR_INVALID)
+                in.captionFlags &= ~std::uint32_t(CI_COLOR);
+            else
+                in.color = std::uint32_t(color);
+        }
+    } else {
+        in.captionFlags &= ~kPointerItems;
+    }
+    ComposeCaptionText(in, buffer, kCaptionBufferSize);
+}
+
+void CRulerWnd::RefreshCaption()
+{
+    char text[kCaptionBufferSize];
+    BuildCaptionText(text);
+    SetWindowTextA(m_hWnd, text);
+}
+
+LRESULT CRulerWnd::OnSetText(WPARAM wParam, LPARAM lParam)
+{
+    // Only the text part of the strip changes; the icon box and the scale keep their pixels.
+    const RECT text = ToRECT(GetCaptionStripRect(CSR_TEXT));
+    InvalidateRect(m_hWnd, &text, FALSE);
+    return Default(WM_SETTEXT, wParam, lParam);
+}

@@ -1,0 +1,253 @@
+// Pointer and keyboard input of the ruler: dragging, the icon box, arrow keys, the cursor
+// shape, accelerators and the context menu, system commands, hot keys and the tray icon.
+#include "ruler/ruler_wnd.h"
+
+#include "app/ruler_settings.h"
+#include "resource.h"
+#include "win/convert.h"
+#include "win/handles.h"
+
+#include <cstdio>
+
+// From the pointer to the top-left corner of the window being dragged, in screen pixels.
+// Only one drag can run at a time: the mouse capture sees to that.
+POINT g_ptDragOffset{};
+
+namespace {
+
+// Menu positions of the two scale submenus, relabelled with their percentages.
+constexpr UINT kRulerScaleItem = 7;
+constexpr UINT kMagnifierScaleItem = 8;
+
+// The last window reached going up through parents and owners: what a drag moves.
+HWND TopmostParentOrOwner(HWND hWnd)
+{
+    for (HWND up = GetParent(hWnd); up; up = GetParent(up))
+        hWnd = up;
+    return hWnd;
+}
+
+// Up through the parents while the window is a child: the top-level window a hot key means.
+HWND ParentOwner(HWND hWnd)
+{
+    while (hWnd && (GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD)) {
+        HWND parent = GetParent(hWnd);
+        if (!parent)
+            break;
+        hWnd = parent;
+    }
+    return hWnd;
+}
+
+// Where the Get size and Set size hot keys (ids 1 and 2) reach the sizing tool. The tool is
+// not in this build yet, so both end here without effect.
+void SizingToolHotKey(WPARAM id, HWND target)
+{
+    (void)id;
+    (void)target;
+}
+
+// Appends " (n%)" to the text of a popup item, keeping its submenu.
+void AppendPercent(HMENU popup, UINT position, int percent)
+{
+    char label[128];
+    if (GetMenuStringA(popup, position, label, int(sizeof label), MF_BYPOSITION) <= 0)
+        return;
+    char text[160];
+    std::snprintf(text, sizeof text, "%s (%d%%)", label, percent);
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_TYPE;
+    info.fType = MFT_STRING;
+    info.dwTypeData = text;
+    SetMenuItemInfoA(popup, position, TRUE, &info);
+}
+
+// The pointer's screen position; the window's own corner when the pointer cannot be read, so
+// that a keyboard-opened menu still appears where the user is looking.
+POINT PointerOr(HWND hWnd)
+{
+    POINT pt{};
+    if (GetCursorPos(&pt))
+        return pt;
+    RECT rc{};
+    GetWindowRect(hWnd, &rc);
+    return POINT{rc.left, rc.top};
+}
+
+} // namespace
+
+void CRulerWnd::OnLButtonDown(POINT client)
+{
+    if (GetCaptionStripRect(CSR_ICON).Contains(FromPOINT(client))) {
+        RunCommand(ID_SHOW_HIDE);
+        return;
+    }
+    POINT screen = client;
+    ClientToScreen(m_hWnd, &screen);
+    RECT rc{};
+    GetWindowRect(TopmostParentOrOwner(m_hWnd), &rc);
+    g_ptDragOffset = POINT{rc.left - screen.x, rc.top - screen.y};
+    SetCapture(m_hWnd);
+}
+
+void CRulerWnd::OnMouseMove(POINT client)
+{
+    // Dragging is exactly holding the capture; there is no flag to go stale.
+    if (GetCapture() != m_hWnd)
+        return;
+    POINT screen = client;
+    ClientToScreen(m_hWnd, &screen);
+    SetWindowPos(TopmostParentOrOwner(m_hWnd), nullptr, screen.x + g_ptDragOffset.x, screen.y + g_ptDragOffset.y, 0,
+                 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CRulerWnd::OnLButtonUp()
+{
+    if (GetCapture() == m_hWnd)
+        ReleaseCapture();
+}
+
+void CRulerWnd::OnKeyDown(UINT key)
+{
+    RECT rc{};
+    GetWindowRect(m_hWnd, &rc);
+    const bool shift = GetAsyncKeyState(VK_SHIFT) < 0;
+    // Moving the window to where it already is can not shrink it below the minimum, but
+    // SetWindowPos does not consult WM_GETMINMAXINFO, so resizing asks for it here.
+    MINMAXINFO limits{};
+    SendMessageA(m_hWnd, WM_GETMINMAXINFO, 0, LPARAM(&limits));
+    const LONG minWidth = limits.ptMinTrackSize.x;
+    const LONG minHeight = limits.ptMinTrackSize.y;
+    switch (key) {
+    case VK_LEFT:
+        if (shift) {
+            if (rc.right - rc.left > minWidth)
+                --rc.right;
+        } else {
+            OffsetRect(&rc, -1, 0);
+        }
+        break;
+    case VK_UP:
+        if (shift) {
+            if (rc.bottom - rc.top > minHeight)
+                --rc.bottom;
+        } else {
+            OffsetRect(&rc, 0, -1);
+        }
+        break;
+    case VK_RIGHT:
+        if (shift)
+            ++rc.right;
+        else
+            OffsetRect(&rc, 1, 0);
+        break;
+    case VK_DOWN:
+        if (shift)
+            ++rc.bottom;
+        else
+            OffsetRect(&rc, 0, 1);
+        break;
+    default:
+        break;
+    }
+    SetWindowPos(m_hWnd, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
+bool CRulerWnd::OnSetCursor(UINT hitTest)
+{
+    // Elsewhere the default keeps the sizing cursors of the border.
+    if (hitTest != HTCLIENT)
+        return false;
+    SetCursor(LoadCursor(nullptr, IDC_CROSS));
+    return true;
+}
+
+bool CRulerWnd::PreTranslateMessage(MSG* msg)
+{
+    const bool shiftDown = (GetKeyState(VK_SHIFT) & ~1) != 0;
+    if ((msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN) && msg->wParam == VK_F10 && shiftDown) {
+        ShowContextMenu(PointerOr(m_hWnd));
+        return true;
+    }
+    if (msg->message == WM_CONTEXTMENU) {
+        ShowContextMenu(PointerOr(m_hWnd));
+        return true;
+    }
+    if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST && m_hAccel &&
+        TranslateAcceleratorA(m_hWnd, m_hAccel, msg))
+        return true;
+    return CWindow::PreTranslateMessage(msg);
+}
+
+LRESULT CRulerWnd::OnSysCommand(WPARAM wParam, LPARAM lParam)
+{
+    switch (wParam & 0xFFF0) {
+    case 0x10:
+        RunCommand(ID_APP_ABOUT);
+        return 0;
+    case 0x20:
+        RunCommand(ID_HELP);
+        return 0;
+    default:
+        return Default(WM_SYSCOMMAND, wParam, lParam);
+    }
+}
+
+void CRulerWnd::OnActivate(WPARAM, LPARAM)
+{
+    // The strip has an active and an inactive look.
+    const RECT strip = ToRECT(GetCaptionStripRect(CSR_STRIP));
+    InvalidateRect(m_hWnd, &strip, TRUE);
+}
+
+LRESULT CRulerWnd::OnHotKey(WPARAM id)
+{
+    HWND target = nullptr;
+    if (m_settings.m_nHKMode == 1) {
+        POINT pt{};
+        if (!GetCursorPos(&pt))
+            return 0;
+        target = WindowFromPoint(pt);
+    } else {
+        target = GetForegroundWindow();
+    }
+    target = ParentOwner(target);
+    if (!target || !IsWindow(target))
+        return 0;
+    if (id == HOTKEY_GET_SIZE || id == HOTKEY_SET_SIZE)
+        SizingToolHotKey(id, target);
+    return 0;
+}
+
+LRESULT CRulerWnd::OnTrayNotify(WPARAM, LPARAM mouseMsg)
+{
+    if (UINT(mouseMsg) == WM_LBUTTONDBLCLK) {
+        ShowOrHide();
+        return 1;
+    }
+    // The tray icon's own menu and clicks belong to the tray icon object, not yet built.
+    return 0;
+}
+
+void CRulerWnd::ShowContextMenu(POINT screenPoint)
+{
+    CMenuHandle menu(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
+    HMENU popup = menu ? GetSubMenu(menu, 0) : nullptr;
+    if (!popup)
+        return;
+    AppendPercent(popup, kRulerScaleItem, m_settings.m_nScale);
+    AppendPercent(popup, kMagnifierScaleItem, m_settings.m_nZoomFactor);
+    // The owner receives the chosen command; a child ruler would hand it to its top level.
+    HWND owner = ParentOwner(m_hWnd);
+    TrackPopupMenu(popup, TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, owner, nullptr);
+}
+
+void CRulerWnd::OnContextMenu(POINT screenPoint)
+{
+    // A menu asked for from the keyboard carries (-1, -1): it opens at the pointer instead.
+    if (screenPoint.x == -1 && screenPoint.y == -1)
+        screenPoint = PointerOr(m_hWnd);
+    ShowContextMenu(screenPoint);
+}
