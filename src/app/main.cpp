@@ -1,7 +1,12 @@
-// Calyx: the program's entry point.
-#include <windows.h>
+// Calyx: the program's entry point. It takes nothing from its command line.
+#include "app/ruler_app.h"
+#include "win/window.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    return 0;
+    CRulerApp app;
+    int result = 0;
+    if (app.InitInstance())
+        result = RunMessageLoop(GetMainWindow());
+    return app.ExitInstance(result);
 }
