@@ -169,25 +169,31 @@ TEST(Graduation, SidesAndOrientations)
     }
 }
 
-// What a range must show: the full layout's ticks inside it and the labels reaching into it.
-void ExpectSameAsFullInRange(const GraduationLayout& full, GraduationParams p, int from, int to)
+// A whole layout, flattened once, and the part of it that a range must show: the ticks
+// inside the range and the labels whose text reaches into it.
+struct Whole {
+    std::vector<std::pair<int, int>> ticks;  // along, across end
+    std::vector<std::pair<int, std::string>> labels;
+};
+
+void ExpectSameAsWholeInRange(const Whole& whole, GraduationParams p, int from, int to, GraduationLayout& part)
 {
     p.from = from;
     p.to = to;
-    GraduationLayout part = Layout(p);
+    LayoutGraduations(p, part);
     ASSERT_FALSE(part.truncated);
-    std::vector<std::pair<int, int>> want, got;
-    for (auto& t : full.ticks)
-        if (t.along >= from && t.along < to)
-            want.emplace_back(t.along, t.acrossEnd);
+    auto lo = std::lower_bound(whole.ticks.begin(), whole.ticks.end(), std::make_pair(from, INT_MIN));
+    auto hi = std::lower_bound(whole.ticks.begin(), whole.ticks.end(), std::make_pair(to, INT_MIN));
+    std::vector<std::pair<int, int>> got;
     for (auto& t : part.ticks)
         got.emplace_back(t.along, t.acrossEnd);
-    ASSERT_EQ(got, want) << "range " << from << ".." << to << " scale " << p.scale << " twips " << p.unitTwips;
-    std::vector<std::pair<int, std::string>> wantLabels;
-    for (auto& l : Labels(full))
+    const std::vector<std::pair<int, int>> wantTicks(lo, hi);
+    ASSERT_EQ(got, wantTicks) << "range " << from << ".." << to << " scale " << p.scale << " twips " << p.unitTwips;
+    std::vector<std::pair<int, std::string>> want;
+    for (auto& l : whole.labels)
         if (l.first < to && std::int64_t(l.first) + std::max(p.labelExtent, 1) > from)
-            wantLabels.push_back(l);
-    ASSERT_EQ(Labels(part), wantLabels) << "range " << from << ".." << to;
+            want.push_back(l);
+    ASSERT_EQ(Labels(part), want) << "range " << from << ".." << to;
 }
 
 TEST(Graduation, RangeMatchesWholeLayout)
@@ -200,24 +206,29 @@ TEST(Graduation, RangeMatchesWholeLayout)
         seed = seed * 1103515245u + 12345u;
         return int((seed >> 8) % std::uint32_t(n));
     };
+    GraduationLayout part;
     for (std::uint32_t unit : units)
         for (int base : {2, 10})
-            for (int dpi : {96, 110, 144})
-                for (int scale : {50, 73, 100, 250, 1000})
+            for (int dpi : {96, 110})
+                for (int scale : {50, 73, 100, 1000})
                     for (int extent : {0, 30}) {
                         GraduationParams p = Ruler(unit, base, dpi, scale, length);
                         p.labelExtent = extent;
                         p.to = INT_MAX;  // the whole ruler and past its end
-                        GraduationLayout full = Layout(p);
+                        const GraduationLayout full = Layout(p);
                         ASSERT_FALSE(full.truncated);
+                        Whole whole;
+                        for (auto& t : full.ticks)
+                            whole.ticks.emplace_back(t.along, t.acrossEnd);
+                        whole.labels = Labels(full);
                         // Ranges starting just before, at and after every major tick ...
                         for (int along : MajorPositions(full))
                             for (int d : {-1, 0, 1})
-                                ExpectSameAsFullInRange(full, p, along + d, along + d + 1 + next(40));
+                                ExpectSameAsWholeInRange(whole, p, along + d, along + d + 1 + next(40), part);
                         // ... and anywhere, including before 0 and past the end.
                         for (int k = 0; k < 20; ++k) {
                             int from = next(length + 300) - 100;
-                            ExpectSameAsFullInRange(full, p, from, from + 1 + next(300));
+                            ExpectSameAsWholeInRange(whole, p, from, from + 1 + next(300), part);
                         }
                     }
 }
