@@ -42,12 +42,13 @@ struct UnitMetrics {
 
 // Length of one unit in twips, label step and subdivisions for a ruler style (unit bit and
 // orientation), the display's pixels per inch along the ruler's axis, the dialog base units
-// in pixels and the number base (View\Base). Whatever the inputs: unitTwips >= 1,
-// labelStep >= 1, subdivisions >= 1.
+// in pixels and the number base (View\Base; any value but 10 takes the base-2 steps of the
+// fixed units). Whatever the inputs: unitTwips >= 1, labelStep >= 1, subdivisions >= 1.
 UnitMetrics CalcUnitMetrics(std::uint32_t style, int logPixels, Size dlgBase, int base);
 
 // Label step and subdivisions for a unit of twipsPerUnit twips at dpi pixels per inch.
-// Both are at least 1.
+// Both are at least 1. A base other than 2 or 10 steps in multiples of itself and thins
+// crowded subdivisions as base 2 does.
 StepChoice ChooseStep(int base, int dpi, int twipsPerUnit);
 // n raised to a step of the base (base 2: powers of two from 4; base 10: 5, 10, 25, 50,
 // 100, then whole hundreds).
