@@ -68,7 +68,7 @@ stop_calyx() {
   E2E_PIDS=()
 }
 
-field() { sed -n "s/.*$1=\([^ ]*\).*/\1/p" | head -n 1; }
+field() { sed -n "s/^\(.* \)\{0,1\}$1=\([^ ]*\).*/\2/p" | head -n 1; }
 
 check() {  # check DESCRIPTION WANT GOT
   if [ "$2" == "$3" ]; then

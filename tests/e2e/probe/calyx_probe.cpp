@@ -74,9 +74,9 @@ int Find()
     GetClientRect(f.hwnd, &c);
     char title[512] = "";
     GetWindowTextA(f.hwnd, title, sizeof title);
-    // Windows adds WS_VISIBLE and WS_EX_WINDOWEDGE itself; the rest is what the ruler chose.
+    // Windows adds WS_VISIBLE, WS_CLIPSIBLINGS and WS_EX_WINDOWEDGE itself; the rest is what the ruler chose.
     const LONG ex = LONG(GetWindowLongPtrA(f.hwnd, GWL_EXSTYLE));
-    const unsigned long style = static_cast<unsigned long>(GetWindowLongPtrA(f.hwnd, GWL_STYLE)) & ~WS_VISIBLE;
+    const unsigned long style = static_cast<unsigned long>(GetWindowLongPtrA(f.hwnd, GWL_STYLE)) & ~(WS_VISIBLE | WS_CLIPSIBLINGS);
     std::printf("STYLE=0x%08lX EXSTYLE=0x%08lX VISIBLE=%d TOPMOST=%d RECT=%ld,%ld,%ld,%ld CLIENT=%ld,%ld COUNT=%d\n",
                 style, static_cast<unsigned long>(ex & ~WS_EX_WINDOWEDGE),
                 IsWindowVisible(f.hwnd) ? 1 : 0, (ex & WS_EX_TOPMOST) ? 1 : 0, r.left, r.top, r.right, r.bottom,
@@ -108,8 +108,25 @@ int main(int argc, char** argv)
         std::printf("%d\n", Ruler().count);
         return 0;
     }
-    if (!std::strcmp(cmd, "wait"))
-        return WaitFor([] { return Ruler().hwnd != nullptr; }, seconds) ? Find() : 1;
+    if (!std::strcmp(cmd, "wait")) {
+        if (!WaitFor([] { return Ruler().hwnd != nullptr; }, seconds))
+            return 1;
+        // Start-up creates the window at 0, 0 and places it afterwards: wait until its
+        // rectangle and visibility have stayed the same for a moment.
+        RECT last{};
+        BOOL lastVisible = FALSE;
+        for (int stable = 0, i = 0; stable < 4 && i < 100; ++i) {
+            Sleep(100);
+            RECT r{};
+            HWND h = Ruler().hwnd;
+            GetWindowRect(h, &r);
+            const BOOL visible = IsWindowVisible(h);
+            stable = (EqualRect(&r, &last) && visible == lastVisible) ? stable + 1 : 0;
+            last = r;
+            lastVisible = visible;
+        }
+        return Find();
+    }
     if (!std::strcmp(cmd, "close")) {
         Found f = Ruler();
         if (!f.hwnd)
