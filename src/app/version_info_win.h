@@ -22,10 +22,9 @@ public:
     std::string GetCompanyWord() const;
     // "CompanyName ProductName - FileDescription" (missing strings are empty).
     std::string GetTrayTip() const;
-    const char* GetPath() const { return m_pszPath; }
+    const std::string& GetPath() const { return m_strPath; }
 
 private:
-    char m_szPath[MAX_PATH] = {};
-    const char* m_pszPath = m_szPath;
+    std::string m_strPath;
     std::vector<unsigned char> m_block;
 };

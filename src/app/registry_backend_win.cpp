@@ -1,0 +1,154 @@
+#include "app/registry_backend_win.h"
+
+#include "app/settings_store.h"
+#include "win/handles.h"
+
+#include <new>
+
+namespace {
+// A value that keeps growing between the size query and the read is given up on after a
+// few tries rather than chased forever.
+constexpr int kReadTries = 4;
+
+long OpenForRead(HKEY root, const std::string& keyPath, CRegKey& key)
+{
+    HKEY h = nullptr;
+    const LONG r = RegOpenKeyExA(root, keyPath.c_str(), 0, KEY_READ, &h);
+    key.Reset(r == ERROR_SUCCESS ? h : nullptr);
+    return r;
+}
+} // namespace
+
+long CRegistryBackend::OpenKey(const std::string& keyPath, std::uint32_t access)
+{
+    HKEY h = nullptr;
+    LONG r = RegOpenKeyExA(m_hRoot, keyPath.c_str(), 0, access, &h);
+    if (r == ERROR_FILE_NOT_FOUND && m_hFallback && (access & ~KEY_READ) == 0)
+        r = RegOpenKeyExA(m_hFallback, keyPath.c_str(), 0, access, &h);
+    CRegKey key(r == ERROR_SUCCESS ? h : nullptr);
+    return r;
+}
+
+long CRegistryBackend::CreateKey(const std::string& keyPath)
+{
+    HKEY h = nullptr;
+    const LONG r = RegCreateKeyExA(m_hRoot, keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                   KEY_READ | KEY_WRITE, nullptr, &h, nullptr);
+    CRegKey key(r == ERROR_SUCCESS ? h : nullptr);
+    return r;
+}
+
+long CRegistryBackend::QueryValue(const std::string& keyPath, const std::string& name, std::size_t maxSize,
+                                  SettingsValue& value)
+{
+    long r = QueryFrom(m_hRoot, keyPath, name, maxSize, value);
+    if (r == ERROR_FILE_NOT_FOUND && m_hFallback)
+        r = QueryFrom(m_hFallback, keyPath, name, maxSize, value);
+    return r;
+}
+
+long CRegistryBackend::QueryFrom(HKEY root, const std::string& keyPath, const std::string& name,
+                                 std::size_t maxSize, SettingsValue& value)
+{
+    CRegKey key;
+    LONG r = OpenForRead(root, keyPath, key);
+    if (r != ERROR_SUCCESS)
+        return r;
+    value = SettingsValue();
+    try {
+        for (int attempt = 0; attempt < kReadTries; ++attempt) {
+            DWORD type = REG_NONE;
+            DWORD size = 0;
+            r = RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size);
+            if (r != ERROR_SUCCESS)
+                return r;
+            value.type = type;
+            value.size = size;
+            if (size > maxSize)
+                return kRegMoreData;
+            // One spare byte: a REG_SZ read may come back a terminator longer than asked.
+            value.data.assign(std::size_t(size) + 1, 0);
+            DWORD got = size;
+            r = RegQueryValueExA(key, name.c_str(), nullptr, &type, value.data.data(), &got);
+            if (r == ERROR_MORE_DATA)
+                continue; // changed in between; ask again
+            if (r != ERROR_SUCCESS) {
+                value.data.clear();
+                return r;
+            }
+            value.type = type;
+            value.size = got;
+            value.data.resize(got);
+            return ERROR_SUCCESS;
+        }
+    } catch (const std::bad_alloc&) {
+        value.data.clear();
+        return ERROR_NOT_ENOUGH_MEMORY;
+    }
+    value.data.clear();
+    return kRegMoreData;
+}
+
+long CRegistryBackend::SetValue(const std::string& keyPath, const std::string& name, std::uint32_t type,
+                                const void* data, std::size_t size)
+{
+    if (size > MAXDWORD)
+        return ERROR_INVALID_PARAMETER;
+    HKEY h = nullptr;
+    LONG r = RegCreateKeyExA(m_hRoot, keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
+                             nullptr, &h, nullptr);
+    if (r != ERROR_SUCCESS)
+        return r;
+    CRegKey key(h);
+    return RegSetValueExA(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), DWORD(size));
+}
+
+long CRegistryBackend::DeleteValue(const std::string& keyPath, const std::string& name)
+{
+    HKEY h = nullptr;
+    LONG r = RegOpenKeyExA(m_hRoot, keyPath.c_str(), 0, KEY_SET_VALUE, &h);
+    if (r != ERROR_SUCCESS)
+        return r;
+    CRegKey key(h);
+    return RegDeleteValueA(key, name.c_str());
+}
+
+bool CanWriteMachineKey(const std::string& keyPath)
+{
+    if (keyPath.empty())
+        return false;
+    HKEY h = nullptr;
+    const LONG r = RegCreateKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                   KEY_READ | KEY_WRITE, nullptr, &h, nullptr);
+    CRegKey key(r == ERROR_SUCCESS ? h : nullptr);
+    return r == ERROR_SUCCESS;
+}
+
+HKEY ChooseSettingsRoot(const std::string& keyPath, const std::function<bool(const std::string&)>& canWriteMachine)
+{
+    const bool machine = canWriteMachine ? canWriteMachine(keyPath) : CanWriteMachineKey(keyPath);
+    return machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
+
+std::shared_ptr<ISettingsBackend> MakeRegistryBackend(HKEY root)
+{
+    return std::make_shared<CRegistryBackend>(root, root == HKEY_CURRENT_USER ? HKEY_LOCAL_MACHINE : nullptr);
+}
+
+std::string GetProgramFilePath()
+{
+    char path[MAX_PATH];
+    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    // A cut path would be stored as if it were the program's.
+    if (n == 0 || n >= MAX_PATH)
+        return std::string();
+    return std::string(path, n);
+}
+
+HKEY AttachSettingsToRegistry(CSettingsStore& store, const std::function<bool(const std::string&)>& canWriteMachine)
+{
+    const HKEY root = ChooseSettingsRoot(store.m_strKeyPath, canWriteMachine);
+    store.SetBackend(MakeRegistryBackend(root));
+    store.m_strProgramPath = GetProgramFilePath();
+    return root;
+}

@@ -1,0 +1,61 @@
+#include "app/screen_win.h"
+
+#include "app/keep_visible.h"
+#include "win/convert.h"
+
+bool GetVirtualScreenRect(RECT* out)
+{
+    if (!out)
+        return false;
+    out->left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    out->top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    out->right = out->left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    out->bottom = out->top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    // A system without these metrics: the desktop window stands for the screen.
+    if (out->right == 0 || out->bottom == 0)
+        GetWindowRect(GetDesktopWindow(), out);
+    return true;
+}
+
+void GetMonitorArea(const RECT& rc, RECT* out, bool workArea)
+{
+    if (!out)
+        return;
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    const HMONITOR monitor = MonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST);
+    if (monitor && GetMonitorInfoA(monitor, &mi)) {
+        *out = workArea ? mi.rcWork : mi.rcMonitor;
+        return;
+    }
+    *out = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (workArea) {
+        RECT work;
+        if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
+            *out = work;
+    }
+}
+
+void KeepRectVisible(bool workArea, bool wholeDesktop, RECT& rc, int marginX, int marginY)
+{
+    RECT area{};
+    if (wholeDesktop) {
+        const bool got = workArea ? SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0) != FALSE
+                                  : GetWindowRect(GetDesktopWindow(), &area) != FALSE;
+        if (!got)
+            return;
+    } else {
+        GetMonitorArea(rc, &area, workArea);
+    }
+    rc = ToRECT(KeepRectInArea(FromRECT(rc), FromRECT(area), marginX, marginY));
+}
+
+void ActivateWindow(HWND hWnd)
+{
+    if (!hWnd || !IsWindow(hWnd) || !IsWindowVisible(hWnd))
+        return;
+    if (IsIconic(hWnd))
+        ShowWindow(hWnd, SW_RESTORE);
+    SetForegroundWindow(hWnd);
+    BringWindowToTop(hWnd);
+}
