@@ -75,8 +75,6 @@ TEST_F(RegistryTest, OddStoredValuesKeepDefaultsOrAreRepaired)
     ASSERT_TRUE(key.SetString(HKEY_LOCAL_MACHINE, "View", "Scale", "200"));
     ASSERT_TRUE(key.Set(HKEY_LOCAL_MACHINE, "View", "ZoomFactor", REG_DWORD, eight, sizeof eight));
     ASSERT_TRUE(key.Set(HKEY_LOCAL_MACHINE, "View", "Unit", REG_BINARY, two, sizeof two));
-    ASSERT_TRUE(key.SetDword(HKEY_LOCAL_MACHINE, "Sizing", "HKV Get", 0x12345));
-    ASSERT_TRUE(key.SetDword(HKEY_LOCAL_MACHINE, "View", "Color", 0x10000));
     // A path of megabytes without a terminator.
     ASSERT_TRUE(key.Set(HKEY_LOCAL_MACHINE, "CurrentVersion", "Path", REG_SZ, big.data(), DWORD(big.size())));
 
@@ -87,8 +85,6 @@ TEST_F(RegistryTest, OddStoredValuesKeepDefaultsOrAreRepaired)
     EXPECT_EQ(s.m_nScale, 100);
     EXPECT_EQ(s.m_nZoomFactor, 400);
     EXPECT_EQ(s.m_nUnit, 1);
-    EXPECT_EQ(s.m_wHKVGet, 0x2345);
-    EXPECT_EQ(s.m_nColor, 0x10004);
     std::string path;
     ASSERT_TRUE(key.GetString(HKEY_LOCAL_MACHINE, "CurrentVersion", "Path", path));
     EXPECT_EQ(path, GetProgramFilePath());
