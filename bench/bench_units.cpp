@@ -4,7 +4,9 @@
 #include "units/graduation.h"
 #include "units/units.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <vector>
 
 namespace {
 
@@ -63,7 +65,12 @@ void BM_LayoutMiddleRange(benchmark::State& state)
     }
     state.counters["ticks"] = double(out.ticks.size());
 }
-BENCHMARK(BM_LayoutMiddleRange)->Arg(3840)->Arg(38400);
+// The fastest repetition is the one least disturbed by other load on the machine.
+double Fastest(const std::vector<double>& v)
+{
+    return *std::min_element(v.begin(), v.end());
+}
+BENCHMARK(BM_LayoutMiddleRange)->Arg(3840)->Arg(38400)->ComputeStatistics("min", Fastest);
 
 }  // namespace
 
