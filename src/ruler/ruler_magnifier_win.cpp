@@ -1,0 +1,180 @@
+// The magnifier square, the bitmap copy of the area it shows, and the web-safe palette that
+// sampled colours are snapped with.
+#include "ruler/ruler_wnd.h"
+
+#include "app/clipboard_win.h"
+#include "app/ruler_settings.h"
+#include "app/screen_win.h"
+#include "app/system_errors_win.h"
+#include "color/color_flags.h"
+#include "color/color_model.h"
+#include "ruler/magnifier_math.h"
+#include "win/convert.h"
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+constexpr int kPaletteSize = 256;
+constexpr int kWebSafeLevels = 6;
+
+// The zoom label: white on a black pixel, else black, in the magnifier's top-left corner.
+void DrawZoomLabel(HDC hDC, const Rect& image, int zoom)
+{
+    CSaveDC saved(hDC);
+    CSelectObject font(hDC, GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(hDC, TRANSPARENT);
+    const COLORREF under = GetPixel(hDC, image.left, image.top);
+    SetTextColor(hDC, under == RGB(0, 0, 0) ? RGB(255, 255, 255) : RGB(0, 0, 0));
+    char text[16];
+    const int n = std::snprintf(text, sizeof text, "%d%%", zoom);
+    if (n > 0)
+        TextOutA(hDC, image.left, image.top, text, n < int(sizeof text) ? n : int(sizeof text) - 1);
+}
+
+// Copies the visible source into its place in the image with the hot-spot pixel shown
+// inverted. The screen pixel is inverted back whatever the copy did, so it never stays so.
+void CopyScreenArea(HDC hDC, const MagnifierLayout& layout, POINT hotSpot)
+{
+    CScreenDC screen;
+    if (!screen)
+        return;
+    const Rect& d = layout.dest;
+    const Rect& i = layout.visible;
+    const int oldMode = SetStretchBltMode(hDC, COLORONCOLOR);
+    const BOOL inverted = PatBlt(screen, hotSpot.x, hotSpot.y, 1, 1, DSTINVERT);
+    StretchBlt(hDC, d.left, d.top, int(d.Width()), int(d.Height()), screen, i.left, i.top, int(i.Width()),
+               int(i.Height()), SRCCOPY);
+    if (inverted)
+        PatBlt(screen, hotSpot.x, hotSpot.y, 1, 1, DSTINVERT);
+    if (oldMode)
+        SetStretchBltMode(hDC, oldMode);
+}
+
+// The thread's last error, or `fallback` when the failing call left none: a failure the
+// user asked about is never shown as nothing.
+DWORD LastErrorOr(DWORD fallback)
+{
+    const DWORD code = GetLastError();
+    return code ? code : fallback;
+}
+
+}  // namespace
+
+void CRulerWnd::DrawMagnifier(HDC hDC, BOOL force, BOOL label)
+{
+    if (!(GetStyle() & RS_MAGNIFIER))
+        return;
+    POINT p{};
+    if (!GetCursorPos(&p))
+        p = m_ptMagnifierLast;
+    if (!force && p.x == m_ptMagnifierLast.x && p.y == m_ptMagnifierLast.y)
+        return;
+    m_ptMagnifierLast = p;
+
+    // Without a device context nothing can be drawn; the next paint or poll draws again.
+    std::optional<CClientDC> own;
+    if (!hDC) {
+        own.emplace(m_hWnd);
+        hDC = *own;
+        if (!hDC)
+            return;
+    }
+    const Rect m = GetMagnifierRect();
+    RECT edge = ToRECT(m);
+    DrawEdge(hDC, &edge, EDGE_SUNKEN, BF_RECT);
+
+    RECT desktop{};
+    GetVirtualScreenRect(&desktop);
+    const MagnifierLayout layout = LayoutMagnifier(m, m_settings.m_nZoomFactor, FromPOINT(p), FromRECT(desktop));
+    if (layout.image.IsEmpty())
+        return;
+    if (layout.partial) {
+        // What lies beyond the desktop shows the desktop colour.
+        CSaveDC saved(hDC);
+        if (!layout.dest.IsEmpty())
+            ExcludeClipRect(hDC, layout.dest.left, layout.dest.top, layout.dest.right, layout.dest.bottom);
+        const RECT image = ToRECT(layout.image);
+        FillRect(hDC, &image, GetSysColorBrush(COLOR_BACKGROUND));
+    }
+    if (!layout.dest.IsEmpty())
+        CopyScreenArea(hDC, layout, p);
+    if (label)
+        DrawZoomLabel(hDC, layout.image, m_settings.m_nZoomFactor);
+}
+
+void CRulerWnd::CopyMagnifierSource()
+{
+    const Rect image = GetMagnifierImageRect(GetMagnifierRect());
+    const Size size = GetMagnifierSourceSize(image, m_settings.m_nZoomFactor);
+    if (size.cx <= 0 || size.cy <= 0) {
+        // The magnifier is hidden (or has no image): there is nothing to capture, and the
+        // clipboard keeps what it had. Say so rather than failing without a word.
+        ShowSystemError(ERROR_INVALID_PARAMETER);
+        return;
+    }
+    CBitmapHandle bitmap;
+    {
+        CScreenDC screen;
+        if (!screen) {
+            ShowSystemError(LastErrorOr(ERROR_NOT_ENOUGH_MEMORY));
+            return;
+        }
+        COwnedDC memory(CreateCompatibleDC(screen));
+        bitmap.Reset(CreateCompatibleBitmap(screen, size.cx, size.cy));
+        if (!memory || !bitmap) {
+            ShowSystemError(LastErrorOr(ERROR_NOT_ENOUGH_MEMORY));
+            return;
+        }
+        // A pointer that cannot be read has no area around it to copy.
+        POINT p{};
+        if (!GetCursorPos(&p)) {
+            ShowSystemError(LastErrorOr(ERROR_ACCESS_DENIED));
+            return;
+        }
+        CSelectObject selected(memory, bitmap.Get());
+        const Rect s = GetMagnifierSourceRect(FromPOINT(p), size);
+        BitBlt(memory, 0, 0, size.cx, size.cy, screen, s.left, s.top, SRCCOPY);
+    }
+    // The bitmap is out of every device context now; the clipboard owns it once it takes it.
+    SetLastError(0);
+    if (SetClipboardHandle(bitmap.Get(), CF_BITMAP))
+        bitmap.Release();
+    else
+        ShowSystemError(LastErrorOr(ERROR_ACCESS_DENIED));
+}
+
+bool CRulerWnd::CreateWebSafePalette()
+{
+    struct {
+        WORD version;
+        WORD count;
+        PALETTEENTRY entries[kPaletteSize];
+    } palette{};
+    palette.version = 0x300;
+    palette.count = kPaletteSize;
+    // Entry r * 36 + g * 6 + b holds 51r, 51g, 51b; the 40 entries after them stay black.
+    for (int r = 0; r < kWebSafeLevels; ++r)
+        for (int g = 0; g < kWebSafeLevels; ++g)
+            for (int b = 0; b < kWebSafeLevels; ++b)
+                palette.entries[(r * kWebSafeLevels + g) * kWebSafeLevels + b] =
+                    PALETTEENTRY{BYTE(51 * r), BYTE(51 * g), BYTE(51 * b), 0};
+    m_palWebSafe.Reset(CreatePalette(reinterpret_cast<const LOGPALETTE*>(&palette)));
+    return bool(m_palWebSafe);
+}
+
+COLORREF CRulerWnd::SampleScreenColor(HDC hDC, int x, int y) const
+{
+    const COLORREF color = GetPixel(hDC, x, y);
+    // A point on no display has no colour: CLR_INVALID goes back as it is, never snapped
+    // into a real-looking one, so the caller can tell.
+    if (color == CLR_INVALID || !(std::uint32_t(m_settings.m_nColor) & CN_WEB_SAFE))
+        return color;
+    if (!m_palWebSafe)
+        return COLORREF(SnapToWebSafe(color));
+    PALETTEENTRY entry{};
+    if (!GetPaletteEntries(m_palWebSafe, GetNearestPaletteIndex(m_palWebSafe, color), 1, &entry))
+        return COLORREF(SnapToWebSafe(color));
+    return RGB(entry.peRed, entry.peGreen, entry.peBlue);
+}

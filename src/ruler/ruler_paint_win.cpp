@@ -1,0 +1,240 @@
+// The ruler's background, caption text, graduations and guide line. The paint body is
+// PaintTo, shared by WM_PAINT and WM_PRINTCLIENT; each part is drawn only when it meets the
+// clip box, and the graduations are laid out for the clip box's range alone, so the cost of
+// a paint does not grow with the ruler's length.
+#include "ruler/ruler_wnd.h"
+
+#include "app/icon_cache_win.h"
+#include "app/ruler_settings.h"
+#include "resource.h"
+#include "units/units.h"
+#include "win/convert.h"
+
+#include <climits>
+#include <cstdint>
+#include <optional>
+
+namespace {
+
+constexpr int kIconSize = 16;
+// A caption line is at most this long, terminator included.
+constexpr int kCaptionBuffer = 512;
+// Ticks drawn per PolyPolyline call: a stack batch, so painting allocates nothing.
+constexpr int kTickBatch = 128;
+
+// A stored colour, or the system colour it stands for when it is -1.
+COLORREF StoredColor(std::int32_t stored, int sysColor)
+{
+    return stored == -1 ? GetSysColor(sysColor) : COLORREF(std::uint32_t(stored) & 0x00FFFFFF);
+}
+
+// Fills a rectangle in one colour without making a brush: an opaque empty text.
+void FillSolid(HDC hDC, const Rect& r, COLORREF color)
+{
+    const RECT rc = ToRECT(r);
+    SetBkColor(hDC, color);
+    ExtTextOutA(hDC, 0, 0, ETO_OPAQUE, &rc, "", 0, nullptr);
+}
+
+Rect ClipBox(HDC hDC)
+{
+    RECT rc{};
+    if (GetClipBox(hDC, &rc) == NULLREGION || rc.left >= rc.right || rc.top >= rc.bottom)
+        return Rect{};
+    return FromRECT(rc);
+}
+
+// Digits of the largest label the graduations can carry: the layout ends at the first major
+// tick at or past the length, so two intervals of slack cover the truncations.
+int MaxLabelDigits(const GraduationParams& p)
+{
+    double interval = double(p.dpi) * p.labelStep * p.unitTwips / 1440.0;
+    if (p.scale > 0 && p.scale != 100)
+        interval = interval * p.scale / 100;
+    double value = (interval > 0 ? double(p.length) / interval + 2 : 1) * p.labelStep;
+    int digits = 1;
+    while (value >= 10 && digits < 20) {
+        value /= 10;
+        ++digits;
+    }
+    return digits;
+}
+
+// The widest decimal digit of the selected font, along its baseline.
+int WidestDigit(HDC hDC, const TEXTMETRICA& fallback)
+{
+    INT widths[10] = {};
+    if (!GetCharWidth32A(hDC, '0', '9', widths))
+        return int(fallback.tmMaxCharWidth);
+    int widest = 1;
+    for (int w : widths)
+        widest = w > widest ? w : widest;
+    return widest;
+}
+
+// Collects tick lines and draws them in batches.
+class CTickBatch {
+public:
+    explicit CTickBatch(HDC hDC) : m_hDC(hDC) {}
+    ~CTickBatch() { Flush(); }
+    CTickBatch(const CTickBatch&) = delete;
+    CTickBatch& operator=(const CTickBatch&) = delete;
+
+    void Add(POINT from, POINT to)
+    {
+        m_points[2 * m_nCount] = from;
+        m_points[2 * m_nCount + 1] = to;
+        m_counts[m_nCount] = 2;
+        if (++m_nCount == kTickBatch)
+            Flush();
+    }
+
+    void Flush()
+    {
+        if (m_nCount)
+            PolyPolyline(m_hDC, m_points, m_counts, DWORD(m_nCount));
+        m_nCount = 0;
+    }
+
+private:
+    HDC m_hDC;
+    POINT m_points[2 * kTickBatch];
+    DWORD m_counts[kTickBatch];
+    int m_nCount = 0;
+};
+
+}  // namespace
+
+BOOL CRulerWnd::OnEraseBkgnd(HDC hDC)
+{
+    CSaveDC saved(hDC);
+    const Rect e = ClipBox(hDC);
+    const Rect g = GetGraduatedRect();
+    // The magnifier square is never erased: it is drawn whole by the magnifier.
+    IntersectClipRect(hDC, g.left, g.top, g.right, g.bottom);
+
+    const bool active = GetActiveWindow() == m_hWnd;
+    const Rect strip = GetCaptionStripRect(CSR_STRIP);
+    if (RectsMeet(strip, e))
+        FillSolid(hDC, IntersectRects(strip, e), GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
+
+    const Rect box = GetCaptionStripRect(CSR_ICON);
+    if (RectsMeet(box, e)) {
+        if (HICON icon = LoadCachedSmallIcon(IDR_MAINFRAME))
+            DrawIconEx(hDC, (box.left + box.right - kIconSize) / 2, (box.top + box.bottom - kIconSize) / 2, icon,
+                       kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+    }
+
+    const Rect scale = GetScaleRect(false);
+    if (RectsMeet(scale, e))
+        FillSolid(hDC, IntersectRects(scale, e), StoredColor(m_settings.m_clrBk, COLOR_BTNFACE));
+    return TRUE;
+}
+
+void CRulerWnd::OnPaint()
+{
+    CPaintDC dc(m_hWnd);
+    if (dc)
+        PaintTo(dc);
+}
+
+void CRulerWnd::PaintTo(HDC hDC)
+{
+    CSaveDC saved(hDC);
+    CSelectObject font(hDC, m_fontRuler.Get());
+    const DWORD style = GetStyle();
+    {
+        CSaveDC clipped(hDC);
+        const Rect g = GetGraduatedRect();
+        IntersectClipRect(hDC, g.left, g.top, g.right, g.bottom);
+        const Rect e = ClipBox(hDC);
+        const bool active = GetActiveWindow() == m_hWnd;
+
+        Point origin;
+        const Rect text = GetCaptionStripRect(CSR_TEXT, &origin);
+        if (RectsMeet(text, e)) {
+            char line[kCaptionBuffer];
+            const int length = GetWindowTextA(m_hWnd, line, kCaptionBuffer);
+            SetBkMode(hDC, TRANSPARENT);
+            SetBkColor(hDC, GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
+            SetTextColor(hDC, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
+            const RECT rc = ToRECT(text);
+            ExtTextOutA(hDC, origin.x, origin.y, ETO_OPAQUE, &rc, line, UINT(length > 0 ? length : 0), nullptr);
+        }
+
+        if (RectsMeet(GetScaleRect(true), e)) {
+            const COLORREF tick = StoredColor(m_settings.m_clrFg, COLOR_BTNTEXT);
+            SetBkMode(hDC, TRANSPARENT);
+            SetBkColor(hDC, StoredColor(m_settings.m_clrBk, COLOR_BTNFACE));
+            SetTextColor(hDC, tick);
+            CPenHandle pen(CreatePen(PS_SOLID, 1, tick));
+            CSelectObject selected(hDC, pen.Get());
+            DrawGraduations(hDC, ToRECT(e));
+        }
+
+        if ((style & RS_GUIDE) && m_ptGuide.x != INT_MAX)
+            DrawGuide(hDC, m_ptGuide.x, m_ptGuide.y);
+    }
+    // The magnifier covers its own square, outside the graduated rectangle.
+    if ((style & RS_MAGNIFIER) && RectsMeet(GetMagnifierRect(), ClipBox(hDC)))
+        DrawMagnifier(hDC, TRUE, FALSE);
+}
+
+void CRulerWnd::DrawGraduations(HDC hDC, const RECT& clip)
+{
+    const DWORD style = GetStyle();
+    const RulerExtent extent = GetRulerExtent();
+    if (extent.length <= 0)
+        return;
+    const bool vertical = IsVerticalStyle(style);
+
+    GraduationParams p;
+    p.dpi = m_nLogPixels;
+    p.unitTwips = m_nUnitTwips;
+    p.labelStep = m_nLabelStep;
+    p.subdivisions = m_nSubdivisions;
+    p.scale = m_nScale;
+    p.inch = FindUnit(style)->flag == RS_UNIT_IN;
+    p.length = extent.length;
+    p.thickness = extent.thickness;
+    p.flipped = (style & RS_FLIPPED) != 0;
+    p.vertical = vertical;
+    p.tickLength = m_nTickLength;
+    p.fontHeight = int(m_tmRuler.tmHeight);
+    p.from = int(vertical ? clip.top : clip.left);
+    p.to = int(vertical ? clip.bottom : clip.right);
+    p.labelExtent = MaxLabelDigits(p) * WidestDigit(hDC, m_tmRuler);
+    LayoutGraduations(p, m_layout);
+
+    // Client coordinates from along and across.
+    const auto at = [vertical](int along, int across) { return vertical ? POINT{across, along} : POINT{along, across}; };
+    {
+        CTickBatch ticks(hDC);
+        for (const GraduationTick& t : m_layout.ticks)
+            ticks.Add(at(t.along, t.acrossStart), at(t.along, t.acrossEnd));
+    }
+    for (const GraduationLabel& l : m_layout.labels) {
+        const POINT o = at(l.along, l.across);
+        TextOutA(hDC, o.x, o.y, l.text, l.textLength);
+    }
+}
+
+void CRulerWnd::DrawGuide(HDC hDC, int x, int y)
+{
+    const Rect g = GetGraduatedRect();
+    // Kept inside the graduated rectangle: at x = G.right the column would otherwise fall on
+    // the magnifier's frame, which a paint (clipped to G) and a poll (not clipped) would
+    // invert unevenly, leaving it inverted.
+    const Rect r = IntersectRects(
+        GetGuideRect(GetStyle(), GetClientRectCore(), g, GetStripThickness(), Point{x, y}), g);
+    if (r.IsEmpty())
+        return;
+    std::optional<CClientDC> own;
+    if (!hDC) {
+        own.emplace(m_hWnd);
+        hDC = *own;
+        if (!hDC)
+            return;
+    }
+    PatBlt(hDC, r.left, r.top, int(r.Width()), int(r.Height()), DSTINVERT);
+}
