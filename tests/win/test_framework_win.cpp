@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -138,4 +139,82 @@ TEST(Handles, MoveOnlyOwnershipDeletesOnce)
     EXPECT_EQ(b.Get(), raw);
     b.Reset();
     EXPECT_EQ(GetObjectType(raw), 0u) << "the brush was deleted";
+}
+
+namespace {
+
+class CNumberDlg : public CDialogBase {
+public:
+    CNumberDlg() : CDialogBase(9001, nullptr) {}
+    int m_nValue = 120;
+    int m_bCheck = 1;
+    std::string m_strName = "ruler";
+    bool m_bEnded = false;
+
+protected:
+    void DoDataExchange(CDataExchange& dx) override
+    {
+        DDX_Text(dx, 100, m_nValue);
+        DDV_MinMaxInt(dx, 100, m_nValue, 50, 1000);
+        DDX_Check(dx, 101, m_bCheck);
+        DDX_Text(dx, 102, m_strName);
+    }
+    void OnOK() override
+    {
+        if (UpdateData(true)) {
+            m_bEnded = true;
+            EndDialog(IDOK);
+        }
+    }
+};
+
+} // namespace
+
+TEST(Dialog, DataExchangeLoadsValidatesAndKeepsTheDialogOpen)
+{
+    CNumberDlg dlg;
+    ASSERT_TRUE(dlg.CreateModeless());
+    char text[64] = "";
+    GetDlgItemTextA(dlg.m_hWnd, 100, text, sizeof text);
+    EXPECT_STREQ(text, "120");
+    EXPECT_EQ(IsDlgButtonChecked(dlg.m_hWnd, 101), UINT(BST_CHECKED));
+    GetDlgItemTextA(dlg.m_hWnd, 102, text, sizeof text);
+    EXPECT_STREQ(text, "ruler");
+
+    struct { const char* typed; const char* message; } bad[] = {
+        {"abc", "Please enter an integer."},
+        {"12x", "Please enter an integer."},
+        {"", "Please enter an integer."},
+        {"99999999999", "Please enter an integer."},
+        {"5000", "Please enter an integer between 50 and 1000."},
+        {"-3", "Please enter an integer between 50 and 1000."},
+    };
+    MessageBoxHook old = SetMessageBoxHook(&Record);
+    for (auto& b : bad) {
+        g_boxes.clear();
+        SetDlgItemTextA(dlg.m_hWnd, 100, b.typed);
+        SetFocus(GetDlgItem(dlg.m_hWnd, 102));
+        SendMessageA(dlg.m_hWnd, WM_COMMAND, IDOK, 0);
+        ASSERT_EQ(g_boxes.size(), 1u) << b.typed;
+        EXPECT_NE(g_boxes[0].find(b.message), std::string::npos) << b.typed << ": " << g_boxes[0];
+        EXPECT_TRUE(IsWindow(dlg.m_hWnd)) << "the dialog stays open";
+        EXPECT_EQ(GetFocus(), GetDlgItem(dlg.m_hWnd, 100)) << "the offending control has the focus";
+        DWORD from = 1, to = 0;
+        SendDlgItemMessageA(dlg.m_hWnd, 100, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+        EXPECT_EQ(from, 0u);
+        EXPECT_EQ(to, DWORD(std::strlen(b.typed))) << "its text is selected";
+        if (std::strstr(b.message, "between") == nullptr)
+            EXPECT_EQ(dlg.m_nValue, 120) << "text that is no number is not taken";
+    }
+    SetMessageBoxHook(old);
+
+    SetDlgItemTextA(dlg.m_hWnd, 100, " 640 ");
+    CheckDlgButton(dlg.m_hWnd, 101, BST_UNCHECKED);
+    SetDlgItemTextA(dlg.m_hWnd, 102, "sizing");
+    SendMessageA(dlg.m_hWnd, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(dlg.m_bEnded);
+    EXPECT_EQ(dlg.m_nValue, 640);
+    EXPECT_EQ(dlg.m_bCheck, 0);
+    EXPECT_EQ(dlg.m_strName, "sizing");
+    EXPECT_EQ(dlg.m_hWnd, nullptr);
 }
