@@ -1,0 +1,329 @@
+// The live-tracking poll: when its timer runs, the guide line it inverts, the dialog units
+// it measures from the window under the pointer (and a hung window that must not stop it),
+// and GDI objects over thousands of polls.
+#include "app/ruler_settings.h"
+#include "ruler/view_flags.h"
+#include "support/ruler_fixture.h"
+#include "units/dialog_base_units_win.h"
+#include "units/units.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <set>
+#include <vector>
+
+namespace {
+
+// A part of the shared display the other test programs leave alone.
+constexpr int kLeft = 680;
+constexpr int kTop = 700;
+
+Size SystemBaseUnits()
+{
+    return SplitDialogBaseUnits(std::uint32_t(GetDialogBaseUnits()));
+}
+
+Size ToSize(SIZE s)
+{
+    return Size{int(s.cx), int(s.cy)};
+}
+
+LOGFONTA Font(const char* face, int height)
+{
+    LOGFONTA lf{};
+    lf.lfHeight = height;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(lf.lfFaceName, face, LF_FACESIZE);
+    return lf;
+}
+
+// A small window that answers WM_GETFONT with a font of its own (or none); SS_NOTIFY, or
+// WindowFromPoint would look through it as through any static control.
+class FontWindow {
+public:
+    FontWindow(const LOGFONTA* lf, int x, int y) : m_font(lf ? CreateFontIndirectA(lf) : nullptr)
+    {
+        m_hWnd = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE | SS_NOTIFY, x,
+                                 y, 40, 40, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        if (m_font)
+            SendMessageA(m_hWnd, WM_SETFONT, WPARAM(m_font.Get()), FALSE);
+        PumpUntilIdle();
+    }
+    ~FontWindow() { DestroyWindow(m_hWnd); }
+    POINT Centre() const
+    {
+        RECT rc{};
+        GetWindowRect(m_hWnd, &rc);
+        return POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    }
+    HWND m_hWnd;
+
+private:
+    CFontHandle m_font;
+};
+
+// Stops the ruler's own timer but leaves m_nTimerId set, so that the test alone runs the
+// polls and nothing restarts the timer.
+void TakeOverPolls(CRulerWnd* ruler)
+{
+    ASSERT_NE(ruler->m_nTimerId, 0u);
+    KillTimer(ruler->m_hWnd, ruler->m_nTimerId);
+}
+
+TEST(Poll, TimerRunsExactlyWhenSomethingLiveIsShown)
+{
+    CRulerFixture f;
+    f.settings.m_nCaption = 0;
+    ASSERT_TRUE(f.Create(RS_HORZ | RS_UNIT_PX, RECT{kLeft, kTop, kLeft + 200, kTop + 56}));
+    CRulerWnd* r = f.ruler;
+    EXPECT_EQ(r->m_nTimerId, 0u);
+    const struct {
+        const char* what;
+        DWORD flags;
+        std::int32_t caption;
+        bool running;
+    } cases[] = {
+        {"pixel equivalent alone on a pixel ruler", RS_UNIT_PX, CI_PIXELS, false},
+        {"position", RS_UNIT_PX, CI_POSITION, true},
+        {"nothing", RS_UNIT_PX, 0, false},
+        {"pixel equivalent alone on a cm ruler", RS_UNIT_CM, CI_PIXELS, true},
+        {"guide", RS_UNIT_PX | RS_GUIDE, CI_PIXELS, true},
+        {"dialog units", RS_UNIT_DU, 0, true},
+        {"dialog base units", RS_UNIT_DBU, 0, true},
+        {"magnifier", RS_UNIT_PX | RS_MAGNIFIER, 0, true},
+        {"nothing again", RS_UNIT_PX, 0, false},
+    };
+    for (const auto& c : cases) {
+        // As the caption commands do: change the items, then ask.
+        f.settings.m_nCaption = c.caption;
+        r->ModifyRulerStyle(RS_UNIT_MASK | RS_GUIDE | RS_MAGNIFIER, c.flags, FALSE);
+        r->UpdatePollTimer();
+        EXPECT_EQ(r->m_nTimerId != 0, c.running) << c.what;
+        if (c.running) {
+            EXPECT_EQ(r->m_nTimerId, 1u) << c.what;
+            // Hiding stops it on the resulting WM_WINDOWPOSCHANGED; showing starts it again.
+            ShowWindow(f.Hwnd(), SW_HIDE);
+            EXPECT_EQ(r->m_nTimerId, 0u) << c.what;
+            ShowWindow(f.Hwnd(), SW_SHOWNA);
+            EXPECT_EQ(r->m_nTimerId, 1u) << c.what;
+        }
+    }
+}
+
+// The client area as it is on the screen, read back through the window's own DC.
+std::vector<COLORREF> Capture(HWND hwnd, int w, int h)
+{
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    CBitmapHandle dib(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    COwnedDC mem(CreateCompatibleDC(nullptr));
+    {
+        CSelectObject select(mem, dib);
+        CClientDC dc(hwnd);
+        BitBlt(mem, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+        GdiFlush();
+    }
+    std::vector<COLORREF> out(std::size_t(w) * std::size_t(h));
+    std::memcpy(out.data(), bits, out.size() * sizeof(COLORREF));
+    for (COLORREF& c : out)
+        c &= 0xFFFFFF;
+    return out;
+}
+
+// The columns in which `now` differs from `base`; every differing pixel must be the
+// inverse of the one before.
+std::set<int> InvertedColumns(const std::vector<COLORREF>& base, const std::vector<COLORREF>& now, int w,
+                              int* notInverted)
+{
+    std::set<int> columns;
+    *notInverted = 0;
+    for (std::size_t i = 0; i < base.size(); ++i) {
+        if (base[i] == now[i])
+            continue;
+        columns.insert(int(i % std::size_t(w)));
+        if ((base[i] ^ 0xFFFFFF) != now[i])
+            ++*notInverted;
+    }
+    return columns;
+}
+
+TEST(Poll, GuideLeavesExactlyOneInvertedColumn)
+{
+    constexpr int w = 300, h = 56;
+    CRulerFixture f;
+    f.settings.m_nCaption = 0;
+    ASSERT_TRUE(f.Create(RS_HORZ | RS_UNIT_PX, RECT{kLeft, kTop, kLeft + w, kTop + h}));
+    ASSERT_TRUE(MovePointerTo(kLeft + w + 100, kTop + h + 60));
+    PumpUntilIdle();
+    const std::vector<COLORREF> base = Capture(f.Hwnd(), w, h);
+
+    f.ruler->ModifyRulerStyle(0, RS_GUIDE, FALSE);
+    PumpUntilIdle();
+    for (int x : {100, 150, 151, 20}) {
+        ASSERT_TRUE(MovePointerTo(kLeft + x, kTop + h + 40));
+        PumpUntilIdle(50, 1000);
+        int notInverted = 0;
+        const std::set<int> columns = InvertedColumns(base, Capture(f.Hwnd(), w, h), w, &notInverted);
+        EXPECT_EQ(columns, std::set<int>{x}) << "pointer at " << x;
+        EXPECT_EQ(notInverted, 0) << "pointer at " << x;
+        EXPECT_EQ(f.ruler->m_ptGuide.x, x);
+    }
+}
+
+TEST(Poll, DialogUnitsFollowTheFontOfTheWindowUnderThePointer)
+{
+    const LOGFONTA small = Font("Tahoma", -11);
+    const LOGFONTA large = Font("Tahoma", -24);
+    FontWindow a(&small, kLeft + 250, kTop);
+    FontWindow b(&large, kLeft + 300, kTop);
+    FontWindow b2(&large, kLeft + 350, kTop);
+    FontWindow none(nullptr, kLeft + 400, kTop);
+    const Size system = SystemBaseUnits();
+    const Size smallUnits = ToSize(CalcDialogBaseUnits(small));
+    const Size largeUnits = ToSize(CalcDialogBaseUnits(large));
+    ASSERT_NE(smallUnits, largeUnits);
+    ASSERT_GT(largeUnits.cx, smallUnits.cx);
+
+    CRulerFixture f;
+    f.settings.m_nCaption = 0;
+    ASSERT_TRUE(f.Create(RS_HORZ | RS_UNIT_DU, RECT{kLeft, kTop, kLeft + 200, kTop + 56}));
+    CRulerWnd* r = f.ruler;
+    EXPECT_EQ(ToSize(r->m_sizeDlgBase), system);
+    TakeOverPolls(r);
+
+    const struct {
+        const char* what;
+        const FontWindow& window;
+        Size units;
+        bool repaint;
+    } steps[] = {
+        {"small font", a, smallUnits, true},
+        {"large font", b, largeUnits, true},
+        {"same font, another window", b2, largeUnits, false},
+        {"no font", none, system, true},
+        {"small again", a, smallUnits, true},
+    };
+    for (const auto& s : steps) {
+        const POINT c = s.window.Centre();
+        ASSERT_TRUE(MovePointerTo(c.x, c.y)) << s.what;
+        PumpUntilIdle();
+        ValidateRect(f.Hwnd(), nullptr);
+        r->OnPollTimer();
+        EXPECT_EQ(r->m_hwndUnderCursor, s.window.m_hWnd) << s.what;
+        EXPECT_EQ(ToSize(r->m_sizeDlgBase), s.units) << s.what;
+        const UnitMetrics m = CalcUnitMetrics(r->GetStyle(), r->m_nLogPixels, s.units, f.settings.m_nBase);
+        EXPECT_EQ(r->m_nUnitTwips, m.unitTwips) << s.what;
+        EXPECT_EQ(r->m_nLabelStep, m.labelStep) << s.what;
+        EXPECT_EQ(GetUpdateRect(f.Hwnd(), nullptr, FALSE) != FALSE, s.repaint) << s.what;
+    }
+}
+
+TEST(Poll, DialogBaseUnitsOfAFont)
+{
+    const Size system = SystemBaseUnits();
+    LOGFONTA noFont{};
+    noFont.lfHeight = INT_MAX;
+    EXPECT_EQ(ToSize(CalcDialogBaseUnits(noFont)), system);
+    // Height is the cell height; the average letter of a font twice as high is wider.
+    const Size s11 = ToSize(CalcDialogBaseUnits(Font("Tahoma", -11)));
+    const Size s22 = ToSize(CalcDialogBaseUnits(Font("Tahoma", -22)));
+    EXPECT_GE(s11.cy, 11);
+    EXPECT_GE(s22.cy, 22);
+    EXPECT_NEAR(s22.cx, 2 * s11.cx, 1);
+    // An unknown face is substituted, still measured.
+    const Size unknown = ToSize(CalcDialogBaseUnits(Font("No Such Face Anywhere", -30)));
+    EXPECT_GE(unknown.cy, 30);
+}
+
+struct HungWindow {
+    HANDLE ready, release;
+    HWND hwnd;
+};
+
+DWORD WINAPI HungWindowThread(void* p)
+{
+    auto* s = static_cast<HungWindow*>(p);
+    s->hwnd = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, kLeft + 250, kTop,
+                              40, 40, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+    SetEvent(s->ready);
+    // Not answering messages from here on, as a hung program does.
+    WaitForSingleObject(s->release, 10000);
+    DestroyWindow(s->hwnd);
+    return 0;
+}
+
+TEST(Poll, AHungWindowUnderThePointerDoesNotStopThePoll)
+{
+    HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HungWindow shared{ready, release, nullptr};
+    HANDLE thread = CreateThread(nullptr, 0, &HungWindowThread, &shared, 0, nullptr);
+    ASSERT_NE(thread, nullptr);
+    ASSERT_EQ(WaitForSingleObject(ready, 5000), WAIT_OBJECT_0);
+
+    {
+        CRulerFixture f;
+        f.settings.m_nCaption = 0;
+        ASSERT_TRUE(f.Create(RS_HORZ | RS_UNIT_DU, RECT{kLeft, kTop, kLeft + 200, kTop + 56}));
+        TakeOverPolls(f.ruler);
+        ASSERT_TRUE(MovePointerTo(kLeft + 270, kTop + 20));
+        const DWORD start = GetTickCount();
+        f.ruler->OnPollTimer();
+        const DWORD took = GetTickCount() - start;
+        EXPECT_LT(took, 1000u);
+        EXPECT_EQ(f.ruler->m_hwndUnderCursor, shared.hwnd);
+        EXPECT_EQ(f.ruler->m_lfUnderCursor.lfHeight, INT_MAX);
+        EXPECT_EQ(ToSize(f.ruler->m_sizeDlgBase), SystemBaseUnits());
+    }
+    SetEvent(release);
+    WaitForSingleObject(thread, 5000);
+    CloseHandle(thread);
+    CloseHandle(ready);
+    CloseHandle(release);
+}
+
+TEST(Poll, GdiObjectsStayFlatOverThousandsOfPolls)
+{
+    if (CountGdiObjects() < 0)
+        GTEST_SKIP() << "no GDI handle table to count";
+    const LOGFONTA small = Font("Tahoma", -11);
+    const LOGFONTA large = Font("Arial", -20);
+    FontWindow a(&small, kLeft + 300, kTop);
+    FontWindow b(&large, kLeft + 350, kTop);
+
+    CRulerFixture f;
+    f.settings.m_nCaption = 0xFF;
+    f.settings.m_nColor = 4 | 0x10000;
+    ASSERT_TRUE(f.Create(RS_HORZ | RS_UNIT_DU | RS_GUIDE | RS_MAGNIFIER, RECT{kLeft, kTop, kLeft + 250, kTop + 56}));
+    TakeOverPolls(f.ruler);
+    // Over each font window, the ruler itself and the empty desktop, never twice in a row at
+    // one point (Wine would skip that move).
+    const POINT points[] = {a.Centre(), {kLeft + 60, kTop + 30}, b.Centre(), {kLeft + 120, kTop + 150}};
+    auto run = [&](int polls) {
+        for (int i = 0; i < polls; ++i) {
+            const POINT p = points[i % 4];
+            SetCursorPos(p.x + (i / 4) % 3, p.y);
+            f.ruler->OnPollTimer();
+            if (i % 50 == 49)
+                PumpUntilIdle(0, 50);
+        }
+        PumpUntilIdle();
+    };
+    run(200);
+    const int before = CountGdiObjects();
+    run(3000);
+    EXPECT_EQ(CountGdiObjects(), before);
+}
+
+} // namespace
