@@ -12,7 +12,6 @@
 #include "win/convert.h"
 
 #include <cstdio>
-#include <optional>
 
 namespace {
 
@@ -73,13 +72,12 @@ void CRulerWnd::DrawMagnifier(HDC hDC, BOOL force, BOOL label)
         return;
     m_ptMagnifierLast = p;
 
-    // Without a device context nothing can be drawn; the next paint or poll draws again.
-    std::optional<CClientDC> own;
     if (!hDC) {
-        own.emplace(m_hWnd);
-        hDC = *own;
-        if (!hDC)
-            return;
+        // Without a device context nothing can be drawn; the next paint or poll draws again.
+        CClientDC dc(m_hWnd);
+        if (dc)
+            DrawMagnifier(dc, TRUE, label);
+        return;
     }
     const Rect m = GetMagnifierRect();
     RECT edge = ToRECT(m);

@@ -12,7 +12,6 @@
 
 #include <climits>
 #include <cstdint>
-#include <optional>
 
 namespace {
 
@@ -229,12 +228,11 @@ void CRulerWnd::DrawGuide(HDC hDC, int x, int y)
         GetGuideRect(GetStyle(), GetClientRectCore(), g, GetStripThickness(), Point{x, y}), g);
     if (r.IsEmpty())
         return;
-    std::optional<CClientDC> own;
-    if (!hDC) {
-        own.emplace(m_hWnd);
-        hDC = *own;
-        if (!hDC)
-            return;
+    if (hDC) {
+        PatBlt(hDC, r.left, r.top, int(r.Width()), int(r.Height()), DSTINVERT);
+        return;
     }
-    PatBlt(hDC, r.left, r.top, int(r.Width()), int(r.Height()), DSTINVERT);
+    CClientDC dc(m_hWnd);
+    if (dc)
+        PatBlt(dc, r.left, r.top, int(r.Width()), int(r.Height()), DSTINVERT);
 }

@@ -40,13 +40,7 @@ LRESULT CALLBACK PatternProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
                 bits[std::size_t(y) * kPatternSize + std::size_t(x)] =
                     (std::uint32_t(GetRValue(c)) << 16) | (std::uint32_t(GetGValue(c)) << 8) | GetBValue(c);
             }
-        BITMAPINFO bi{};
-        bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-        bi.bmiHeader.biWidth = kPatternSize;
-        bi.bmiHeader.biHeight = -kPatternSize;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        bi.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO bi = TopDownDibInfo(kPatternSize, kPatternSize);
         SetDIBitsToDevice(dc, 0, 0, kPatternSize, kPatternSize, 0, 0, 0, kPatternSize, bits.data(), &bi,
                           DIB_RGB_COLORS);
         EndPaint(hWnd, &ps);

@@ -114,13 +114,7 @@ void CRulerFixture::MakeDib()
         SelectObject(m_dc, m_oldBitmap);
     m_nWidth = rc.right;
     m_nHeight = rc.bottom;
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = m_nWidth > 0 ? m_nWidth : 1;
-    bi.bmiHeader.biHeight = -(m_nHeight > 0 ? m_nHeight : 1);  // top-down
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO bi = TopDownDibInfo(m_nWidth > 0 ? m_nWidth : 1, m_nHeight > 0 ? m_nHeight : 1);
     void* bits = nullptr;
     m_dib.Reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
     m_bits = static_cast<const std::uint32_t*>(bits);
@@ -162,6 +156,18 @@ COLORREF CRulerFixture::Pixel(int x, int y) const
         return kOutside;
     const std::uint32_t v = m_bits[std::size_t(y) * std::size_t(m_nWidth) + std::size_t(x)];
     return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+}
+
+BITMAPINFO TopDownDibInfo(int w, int h)
+{
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;  // top-down
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    return bi;
 }
 
 void PumpUntilIdle(int quietMs, int maxMs)

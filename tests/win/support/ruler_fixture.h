@@ -65,6 +65,9 @@ private:
     int m_nHeight = 0;
 };
 
+// The header of a 32-bit top-down DIB of w x h pixels (BI_RGB).
+BITMAPINFO TopDownDibInfo(int w, int h);
+
 // Handles every pending message, then keeps handling them until `quietMs` pass with
 // nothing but timer ticks (Wine delivers some X events late); gives up after `maxMs`.
 void PumpUntilIdle(int quietMs = 30, int maxMs = 2000);
