@@ -8,6 +8,8 @@
 #include "win/convert.h"
 #include "win/strings.h"
 
+#include <cstring>
+
 namespace {
 // The items that read the pointer; left out when its position cannot be had (a locked
 // workstation, a desktop switch), so the line never shows values of a pointer never read.
@@ -59,6 +61,12 @@ void CRulerWnd::RefreshCaption()
 {
     char text[kCaptionBufferSize];
     BuildCaptionText(text);
+    // The same text again would only repaint the strip as it is: a pointer moving across a
+    // ruler that shows just its position changes nothing here.
+    char current[kCaptionBufferSize];
+    const int length = GetWindowTextA(m_hWnd, current, int(sizeof current));
+    if (length > 0 && std::strcmp(current, text) == 0)
+        return;
     SetWindowTextA(m_hWnd, text);
 }
 

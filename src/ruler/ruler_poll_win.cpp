@@ -109,7 +109,8 @@ void CRulerWnd::OnPollTimer()
             RefreshCaption();
     }
 
-    // The magnifier makes the same has-it-moved test itself.
-    if (style & RS_MAGNIFIER)
+    // The magnifier makes the same has-it-moved test itself; asking here first spares it a
+    // second reading of the pointer on every idle tick.
+    if ((style & RS_MAGNIFIER) && (screen.x != m_ptMagnifierLast.x || screen.y != m_ptMagnifierLast.y))
         DrawMagnifier(nullptr, FALSE, FALSE);
 }

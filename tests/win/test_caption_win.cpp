@@ -212,6 +212,21 @@ TEST_F(Caption, NewTextInvalidatesOnlyTheTextRectangle)
     EXPECT_STREQ(stored, "Calyx [U: px]");
 }
 
+TEST_F(Caption, TheSameTextAgainRepaintsNothing)
+{
+    // Moving across a ruler that shows only the position does not change the line.
+    Use(RS_UNIT_PX, 100, CI_POSITION);
+    // Only the rebuilds of this test, none by the poll in between.
+    f.ruler->UpdatePollTimer();
+    KillTimer(f.Hwnd(), f.ruler->m_nTimerId);
+    EXPECT_EQ(CaptionAt(f.ruler, kLeft + 50, kTop + 10), "Calyx [P: 50 px]");
+    ValidateRect(f.Hwnd(), nullptr);
+    EXPECT_EQ(CaptionAt(f.ruler, kLeft + 50, kTop + 40), "Calyx [P: 50 px]");
+    EXPECT_FALSE(GetUpdateRect(f.Hwnd(), nullptr, FALSE));
+    EXPECT_EQ(CaptionAt(f.ruler, kLeft + 51, kTop + 40), "Calyx [P: 51 px]");
+    EXPECT_TRUE(GetUpdateRect(f.Hwnd(), nullptr, FALSE));
+}
+
 TEST_F(Caption, ThePollFollowsThePointerWithoutAsking)
 {
     Use(RS_UNIT_PX, 100, CI_POSITION);

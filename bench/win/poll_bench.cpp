@@ -1,0 +1,186 @@
+// Cost of the live-tracking poll on a 56-pixel ruler with every caption item, the colour
+// (web safe), the guide and the magnifier on:
+//  1. one poll tick after the pointer moved: the tick alone, and the tick with the repaint
+//     it asks for (the caption text); the same without the magnifier; medians in ms;
+//  2. the pointer still and the 1 ms timer running for 10 s: the process's CPU time as a
+//     share of one core (GetProcessTimes); for scale, the same for a bare window whose
+//     1 ms timer only reads the pointer.
+//   wbench_poll_bench.exe [TICKS] [SECONDS]
+#include "app/ruler_settings.h"
+#include "resource.h"
+#include "ruler/view_flags.h"
+#include "ruler/ruler_wnd.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+constexpr int kLeft = 600;
+constexpr int kTop = 900;
+constexpr int kLength = 600;
+constexpr int kThickness = 56;
+
+double Now()
+{
+    static LARGE_INTEGER freq{};
+    if (!freq.QuadPart)
+        QueryPerformanceFrequency(&freq);
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return double(t.QuadPart) * 1000.0 / double(freq.QuadPart);
+}
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+// Handles what is pending, without waiting.
+void Drain()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+}
+
+// Runs the message loop for `ms` milliseconds.
+void RunLoopFor(DWORD ms)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        Drain();
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= ms)
+            return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - elapsed, QS_ALLINPUT);
+    }
+}
+
+double CpuMs()
+{
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    auto ms = [](const FILETIME& f) {
+        return double((std::uint64_t(f.dwHighDateTime) << 32) | f.dwLowDateTime) / 10000.0;
+    };
+    return ms(kernel) + ms(user);
+}
+
+// Medians of one tick after a move, alone and with the repaint it asks for.
+void TimeTicks(CRulerWnd* ruler, int ticks, const char* what)
+{
+    std::vector<double> tick, withPaint;
+    for (int i = 0; i < ticks + 50; ++i) {
+        SetCursorPos(kLeft + 20 + (i * 7) % (kLength - 100), kTop + 30 + (i % 3) * 5);
+        const double start = Now();
+        ruler->OnPollTimer();
+        GdiFlush();
+        const double ticked = Now();
+        UpdateWindow(ruler->m_hWnd);
+        GdiFlush();
+        const double painted = Now();
+        Drain();
+        if (i >= 50) {  // after warming up
+            tick.push_back(ticked - start);
+            withPaint.push_back(painted - start);
+        }
+    }
+    std::printf("poll tick after a move (%s; %d x %d px): median %.3f ms, with the caption repaint %.3f ms "
+                "(%d ticks)\n",
+                what, kLength, kThickness, Median(tick), Median(withPaint), ticks);
+}
+
+LRESULT CALLBACK BareProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_TIMER) {
+        POINT p;
+        GetCursorPos(&p);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+double BareTimerCpuPercent(DWORD ms)
+{
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = BareProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "CalyxBareTimer";
+    RegisterClassA(&wc);
+    const HWND hwnd = CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, kLeft, kTop, 32,
+                                      32, nullptr, nullptr, wc.hInstance, nullptr);
+    SetTimer(hwnd, 1, 1, nullptr);
+    RunLoopFor(300);
+    const double cpu0 = CpuMs();
+    const double wall0 = Now();
+    RunLoopFor(ms);
+    const double percent = 100.0 * (CpuMs() - cpu0) / (Now() - wall0);
+    DestroyWindow(hwnd);
+    return percent;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const int ticks = argc > 1 ? std::max(std::atoi(argv[1]), 10) : 2000;
+    const int seconds = argc > 2 ? std::max(std::atoi(argv[2]), 1) : 10;
+
+    CRulerSettings settings;
+    settings.m_nCaption = 0xFF;
+    settings.m_nColor = 4 | 0x10000;  // decimal RGB, web safe
+    settings.m_nScale = 100;
+    settings.m_bGuide = 1;
+    settings.m_bZoom = 1;
+    settings.m_nZoomFactor = 400;
+    settings.m_bBorderless = 1;
+    CRulerWnd* ruler = new CRulerWnd(settings);  // deletes itself with its window
+    const char* cls = CWindow::RegisterWindowClass(
+        CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW),
+        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
+    if (!ruler->CreateEx(WS_EX_TOOLWINDOW, cls, "Calyx",
+                         WS_POPUP | RS_HORZ | RS_UNIT_CM | RS_GUIDE | RS_MAGNIFIER, 0, 0, 0, 0, nullptr, nullptr)) {
+        std::fprintf(stderr, "cannot create the ruler\n");
+        return 1;
+    }
+    const HWND hwnd = ruler->m_hWnd;
+    SetWindowPos(hwnd, nullptr, kLeft, kTop, kLength, kThickness, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    RunLoopFor(200);
+    if (!ruler->m_nTimerId) {
+        std::fprintf(stderr, "the poll timer is not running\n");
+        return 1;
+    }
+
+    // 1. Ticks run by hand, the timer stopped, the pointer moving over the graduations.
+    // m_nTimerId stays set, so the style changes below do not start the timer again.
+    KillTimer(hwnd, ruler->m_nTimerId);
+    TimeTicks(ruler, ticks, "all caption items, colour, guide, magnifier");
+    ruler->ModifyRulerStyle(RS_MAGNIFIER, 0, FALSE);
+    RunLoopFor(100);
+    TimeTicks(ruler, ticks, "the same without the magnifier");
+    ruler->ModifyRulerStyle(0, RS_MAGNIFIER, FALSE);
+    RunLoopFor(100);
+
+    // 2. The timer running again, the pointer still, off the ruler.
+    SetCursorPos(kLeft + kLength / 2, kTop - 100);
+    ruler->m_nTimerId = 0;
+    ruler->UpdatePollTimer();
+    RunLoopFor(500);
+    const double cpu0 = CpuMs();
+    const double wall0 = Now();
+    RunLoopFor(DWORD(seconds) * 1000);
+    const double cpu = CpuMs() - cpu0;
+    const double wall = Now() - wall0;
+    std::printf("pointer still, timer running for %.1f s: CPU %.1f ms = %.2f %% of one core\n", wall / 1000.0, cpu,
+                100.0 * cpu / wall);
+    const double bare = BareTimerCpuPercent(DWORD(seconds) * 1000);
+    std::printf("for scale, a bare window whose 1 ms timer only reads the pointer: %.2f %% of one core\n", bare);
+
+    ruler->DestroyWindow();
+    Drain();
+    return 0;
+}
