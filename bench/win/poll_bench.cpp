@@ -177,10 +177,10 @@ int main(int argc, char** argv)
     const double wall = Now() - wall0;
     std::printf("pointer still, timer running for %.1f s: CPU %.1f ms = %.2f %% of one core\n", wall / 1000.0, cpu,
                 100.0 * cpu / wall);
-    const double bare = BareTimerCpuPercent(DWORD(seconds) * 1000);
-    std::printf("for scale, a bare window whose 1 ms timer only reads the pointer: %.2f %% of one core\n", bare);
-
     ruler->DestroyWindow();
     Drain();
+
+    const double bare = BareTimerCpuPercent(DWORD(seconds) * 1000);
+    std::printf("for scale, a bare window whose 1 ms timer only reads the pointer: %.2f %% of one core\n", bare);
     return 0;
 }
