@@ -110,46 +110,39 @@ void CRulerWnd::OnLButtonUp()
 
 void CRulerWnd::OnKeyDown(UINT key)
 {
-    RECT rc{};
-    GetWindowRect(m_hWnd, &rc);
-    const bool shift = GetAsyncKeyState(VK_SHIFT) < 0;
-    // Moving the window to where it already is can not shrink it below the minimum, but
-    // SetWindowPos does not consult WM_GETMINMAXINFO, so resizing asks for it here.
-    MINMAXINFO limits{};
-    SendMessageA(m_hWnd, WM_GETMINMAXINFO, 0, LPARAM(&limits));
-    const LONG minWidth = limits.ptMinTrackSize.x;
-    const LONG minHeight = limits.ptMinTrackSize.y;
+    // One pixel per key-down, auto-repeated ones included; any other key applies the
+    // rectangle unchanged.
+    int dx = 0;
+    int dy = 0;
     switch (key) {
     case VK_LEFT:
-        if (shift) {
-            if (rc.right - rc.left > minWidth)
-                --rc.right;
-        } else {
-            OffsetRect(&rc, -1, 0);
-        }
+        dx = -1;
         break;
     case VK_UP:
-        if (shift) {
-            if (rc.bottom - rc.top > minHeight)
-                --rc.bottom;
-        } else {
-            OffsetRect(&rc, 0, -1);
-        }
+        dy = -1;
         break;
     case VK_RIGHT:
-        if (shift)
-            ++rc.right;
-        else
-            OffsetRect(&rc, 1, 0);
+        dx = 1;
         break;
     case VK_DOWN:
-        if (shift)
-            ++rc.bottom;
-        else
-            OffsetRect(&rc, 0, 1);
+        dy = 1;
         break;
     default:
         break;
+    }
+    RECT rc{};
+    GetWindowRect(m_hWnd, &rc);
+    if (GetAsyncKeyState(VK_SHIFT) < 0) {
+        // Resizing keeps the top-left corner. SetWindowPos consults WM_GETMINMAXINFO only for
+        // a window with a sizing border, so a borderless ruler asks for its minimum here.
+        MINMAXINFO limits{};
+        SendMessageA(m_hWnd, WM_GETMINMAXINFO, 0, LPARAM(&limits));
+        if (dx > 0 || rc.right - rc.left + dx >= limits.ptMinTrackSize.x)
+            rc.right += dx;
+        if (dy > 0 || rc.bottom - rc.top + dy >= limits.ptMinTrackSize.y)
+            rc.bottom += dy;
+    } else {
+        OffsetRect(&rc, dx, dy);
     }
     SetWindowPos(m_hWnd, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);

@@ -38,11 +38,12 @@ geometry() {
              /Geometry:/ { split($2, g, "x"); print x, y, g[1], g[2] }'
 }
 
-# Waits (bounded) until the window's geometry differs from $2; prints the new one.
-wait_geometry_change() {
-    local wid=$1 old=$2 now
+# Runs the command after $1 until its output differs from $1 (bounded); prints the last output.
+wait_change() {
+    local old=$1 now
+    shift
     for _ in $(seq 1 40); do
-        now=$(geometry "$wid")
+        now=$("$@")
         [ "$now" != "$old" ] && break
         sleep 0.05
     done
@@ -50,17 +51,6 @@ wait_geometry_change() {
 }
 
 name() { timeout 5 xdotool getwindowname "$1" 2>/dev/null; }
-
-# Waits (bounded) until the window name differs from $2; prints the new one.
-wait_name_change() {
-    local wid=$1 old=$2 now
-    for _ in $(seq 1 40); do
-        now=$(name "$wid")
-        [ "$now" != "$old" ] && break
-        sleep 0.05
-    done
-    echo "$now"
-}
 
 # The P value of a caption line such as "Calyx [U: px] [P: 123 px]".
 position_of() { sed -n 's/.*\[P: \(-\{0,1\}[0-9,]*\) px\].*/\1/p' <<<"$1" | tr -d ,; }
@@ -117,7 +107,7 @@ xdotool mousemove $((X + 100)) $((Y + H + 200))
 sleep 0.3
 N1=$(name "$WID")
 xdotool mousemove $((X + 300)) $((Y + H + 200))
-N2=$(wait_name_change "$WID" "$N1")
+N2=$(wait_change "$N1" name "$WID")
 echo "caption: '$N1' -> '$N2'"
 [[ "$N1" =~ ^Calyx\ \[U:\ px\]\ \[P:\ -?[0-9,]+\ px\]$ ]] || fail "caption form: '$N1'"
 P1=$(position_of "$N1")
@@ -173,19 +163,19 @@ check "dragged back" "$X" "$((500 - 200))"
 timeout 5 xdotool windowfocus --sync "$WID" || fail "could not focus the ruler"
 G0="$X $Y $W $H"
 xdotool key Right
-G1=$(wait_geometry_change "$WID" "$G0")
+G1=$(wait_change "$G0" geometry "$WID")
 check "Right" "$G1" "$((X + 1)) $Y $W $H"
 xdotool key Down
-G2=$(wait_geometry_change "$WID" "$G1")
+G2=$(wait_change "$G1" geometry "$WID")
 check "Down" "$G2" "$((X + 1)) $((Y + 1)) $W $H"
 # Shift is held as a user holds it: the ruler asks for its state when the arrow arrives.
 xdotool keydown shift
 sleep 0.1
 xdotool key Left
-G3=$(wait_geometry_change "$WID" "$G2")
+G3=$(wait_change "$G2" geometry "$WID")
 check "Shift+Left" "$G3" "$((X + 1)) $((Y + 1)) $((W - 1)) $H"
 xdotool key Down
-G4=$(wait_geometry_change "$WID" "$G3")
+G4=$(wait_change "$G3" geometry "$WID")
 xdotool keyup shift
 check "Shift+Down" "$G4" "$((X + 1)) $((Y + 1)) $((W - 1)) $((H + 1))"
 
