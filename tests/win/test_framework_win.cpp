@@ -94,7 +94,7 @@ int Record(HWND, const char* text, const char* caption, UINT flags)
 }
 } // namespace
 
-TEST(MessageBox, HookSeesTextCaptionAndFlags)
+TEST(MessageBoxHookTest, HookSeesTextCaptionAndFlags)
 {
     g_boxes.clear();
     MessageBoxHook old = SetMessageBoxHook(&Record);
@@ -203,8 +203,9 @@ TEST(Dialog, DataExchangeLoadsValidatesAndKeepsTheDialogOpen)
         SendDlgItemMessageA(dlg.m_hWnd, 100, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
         EXPECT_EQ(from, 0u);
         EXPECT_EQ(to, DWORD(std::strlen(b.typed))) << "its text is selected";
-        if (std::strstr(b.message, "between") == nullptr)
+        if (std::strstr(b.message, "between") == nullptr) {
             EXPECT_EQ(dlg.m_nValue, 120) << "text that is no number is not taken";
+        }
     }
     SetMessageBoxHook(old);
 
