@@ -18,6 +18,14 @@ constexpr std::uint32_t kPointerItems = CI_SCREEN | CI_POSITION | CI_DISTANCE | 
 
 void CRulerWnd::BuildCaptionText(char* buffer)
 {
+    // One reading of the pointer serves every item.
+    POINT screen{};
+    const bool read = GetCursorPos(&screen) != FALSE;
+    BuildCaptionTextAt(buffer, read ? &screen : nullptr);
+}
+
+void CRulerWnd::BuildCaptionTextAt(char* buffer, const POINT* pointer, bool fromCapture)
+{
     const DWORD style = GetStyle();
     const UnitInfo* unit = FindUnit(style);
 
@@ -34,17 +42,20 @@ void CRulerWnd::BuildCaptionText(char* buffer)
     in.paletteDisplay = m_bPaletteDisplay != FALSE;
     in.colorSetting = std::uint32_t(m_settings.m_nColor);
 
-    // One reading of the pointer serves every item.
-    POINT screen{};
-    if (GetCursorPos(&screen)) {
+    if (pointer) {
+        const POINT screen = *pointer;
         in.pointer = FromPOINT(screen);
         POINT client = screen;
         ScreenToClient(m_hWnd, &client);
         in.pointerAlong = (style & RS_HORZ) ? int(client.x) : int(client.y);
         in.zero = FromPOINT(GetZeroPoint(FALSE));
         if ((in.captionFlags & CI_COLOR) && !in.paletteDisplay) {
-            CScreenDC dc;
-            const COLORREF color = dc ? SampleScreenColor(dc, screen.x, screen.y) : CLR_INVALID;
+            // The magnifier has just read this very pixel when it was drawn for this pointer.
+            COLORREF color = fromCapture ? SnapSampledColor(CapturedScreenPixel(screen)) : CLR_INVALID;
+            if (color == CLR_INVALID) {
+                HDC dc = ScreenDC();
+                color = dc ? SampleScreenColor(dc, screen.x, screen.y) : CLR_INVALID;
+            }
             // A pixel that cannot be read is not shown as some colour it is not.
             if (color == CLR_INVALID)
                 in.captionFlags &= ~std::uint32_t(CI_COLOR);
@@ -59,8 +70,15 @@ void CRulerWnd::BuildCaptionText(char* buffer)
 
 void CRulerWnd::RefreshCaption()
 {
+    POINT screen{};
+    const bool read = GetCursorPos(&screen) != FALSE;
+    RefreshCaptionAt(read ? &screen : nullptr);
+}
+
+void CRulerWnd::RefreshCaptionAt(const POINT* pointer, bool fromCapture)
+{
     char text[kCaptionBufferSize];
-    BuildCaptionText(text);
+    BuildCaptionTextAt(text, pointer, fromCapture);
     // The same text again would only repaint the strip as it is: a pointer moving across a
     // ruler that shows just its position changes nothing here.
     char current[kCaptionBufferSize];

@@ -32,25 +32,6 @@ void DrawZoomLabel(HDC hDC, const Rect& image, int zoom)
         TextOutA(hDC, image.left, image.top, text, n < int(sizeof text) ? n : int(sizeof text) - 1);
 }
 
-// Copies the visible source into its place in the image with the hot-spot pixel shown
-// inverted. The screen pixel is inverted back whatever the copy did, so it never stays so.
-void CopyScreenArea(HDC hDC, const MagnifierLayout& layout, POINT hotSpot)
-{
-    CScreenDC screen;
-    if (!screen)
-        return;
-    const Rect& d = layout.dest;
-    const Rect& i = layout.visible;
-    const int oldMode = SetStretchBltMode(hDC, COLORONCOLOR);
-    const BOOL inverted = PatBlt(screen, hotSpot.x, hotSpot.y, 1, 1, DSTINVERT);
-    StretchBlt(hDC, d.left, d.top, int(d.Width()), int(d.Height()), screen, i.left, i.top, int(i.Width()),
-               int(i.Height()), SRCCOPY);
-    if (inverted)
-        PatBlt(screen, hotSpot.x, hotSpot.y, 1, 1, DSTINVERT);
-    if (oldMode)
-        SetStretchBltMode(hDC, oldMode);
-}
-
 // The thread's last error, or `fallback` when the failing call left none: a failure the
 // user asked about is never shown as nothing.
 DWORD LastErrorOr(DWORD fallback)
@@ -68,6 +49,31 @@ void CRulerWnd::DrawMagnifier(HDC hDC, BOOL force, BOOL label)
     POINT p{};
     if (!GetCursorPos(&p))
         p = m_ptMagnifierLast;
+    DrawMagnifierAt(hDC, force, label, p);
+}
+
+HDC CRulerWnd::MagnifierCaptureDC(HDC screen, int cx, int cy)
+{
+    if (m_dcMagnifier && m_sizeMagnifierBitmap.cx >= cx && m_sizeMagnifierBitmap.cy >= cy)
+        return m_dcMagnifier;
+    m_dcMagnifier.Reset();
+    m_bmpMagnifier.Reset(CreateCompatibleBitmap(screen, cx, cy));
+    m_sizeMagnifierBitmap = SIZE{};
+    if (!m_bmpMagnifier)
+        return nullptr;
+    m_dcMagnifier.Reset(CreateCompatibleDC(screen));
+    if (!m_dcMagnifier || !SelectObject(m_dcMagnifier, m_bmpMagnifier)) {
+        m_dcMagnifier.Reset();
+        return nullptr;
+    }
+    m_sizeMagnifierBitmap = SIZE{cx, cy};
+    return m_dcMagnifier;
+}
+
+void CRulerWnd::DrawMagnifierAt(HDC hDC, BOOL force, BOOL label, POINT p)
+{
+    if (!(GetStyle() & RS_MAGNIFIER))
+        return;
     if (!force && p.x == m_ptMagnifierLast.x && p.y == m_ptMagnifierLast.y)
         return;
     m_ptMagnifierLast = p;
@@ -76,16 +82,15 @@ void CRulerWnd::DrawMagnifier(HDC hDC, BOOL force, BOOL label)
         // Without a device context nothing can be drawn; the next paint or poll draws again.
         CClientDC dc(m_hWnd);
         if (dc)
-            DrawMagnifier(dc, TRUE, label);
+            DrawMagnifierAt(dc, TRUE, label, p);
         return;
     }
     const Rect m = GetMagnifierRect();
     RECT edge = ToRECT(m);
     DrawEdge(hDC, &edge, EDGE_SUNKEN, BF_RECT);
 
-    RECT desktop{};
-    GetVirtualScreenRect(&desktop);
-    const MagnifierLayout layout = LayoutMagnifier(m, m_settings.m_nZoomFactor, FromPOINT(p), FromRECT(desktop));
+    const MagnifierLayout layout =
+        LayoutMagnifier(m, m_settings.m_nZoomFactor, FromPOINT(p), FromRECT(m_rcVirtualScreen));
     if (layout.image.IsEmpty())
         return;
     if (layout.partial) {
@@ -96,8 +101,27 @@ void CRulerWnd::DrawMagnifier(HDC hDC, BOOL force, BOOL label)
         const RECT image = ToRECT(layout.image);
         FillRect(hDC, &image, GetSysColorBrush(COLOR_BACKGROUND));
     }
-    if (!layout.dest.IsEmpty())
-        CopyScreenArea(hDC, layout, p);
+    if (!layout.dest.IsEmpty()) {
+        // The visible source is taken from the screen once into a kept bitmap, the hot-spot
+        // pixel is inverted there, and the bitmap is stretched into the image. The picture is
+        // the one an inversion on the screen would give; the screen itself is never touched.
+        const Rect& d = layout.dest;
+        const Rect& i = layout.visible;
+        const int w = int(i.Width()), h = int(i.Height());
+        HDC screen = ScreenDC();
+        HDC capture = screen ? MagnifierCaptureDC(screen, w, h) : nullptr;
+        m_ptCaptured = POINT{INT_MIN, INT_MIN};
+        if (capture && BitBlt(capture, 0, 0, w, h, screen, i.left, i.top, SRCCOPY)) {
+            m_rcCaptured = ToRECT(i);
+            m_ptCaptured = p;
+            if (i.Contains(FromPOINT(p)))
+                PatBlt(capture, p.x - i.left, p.y - i.top, 1, 1, DSTINVERT);
+            const int oldMode = SetStretchBltMode(hDC, COLORONCOLOR);
+            StretchBlt(hDC, d.left, d.top, int(d.Width()), int(d.Height()), capture, 0, 0, w, h, SRCCOPY);
+            if (oldMode)
+                SetStretchBltMode(hDC, oldMode);
+        }
+    }
     if (label)
         DrawZoomLabel(hDC, layout.image, m_settings.m_nZoomFactor);
 }
@@ -162,9 +186,30 @@ bool CRulerWnd::CreateWebSafePalette()
     return bool(m_palWebSafe);
 }
 
+HDC CRulerWnd::ScreenDC()
+{
+    if (!m_dcScreen)
+        m_dcScreen.Reset(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
+    return m_dcScreen;
+}
+
+COLORREF CRulerWnd::CapturedScreenPixel(POINT screen) const
+{
+    if (!m_dcMagnifier || screen.x != m_ptCaptured.x || screen.y != m_ptCaptured.y ||
+        !PtInRect(&m_rcCaptured, screen))
+        return CLR_INVALID;
+    const COLORREF shown = GetPixel(m_dcMagnifier, screen.x - m_rcCaptured.left, screen.y - m_rcCaptured.top);
+    // The capture holds the hot-spot pixel inverted.
+    return shown == CLR_INVALID ? CLR_INVALID : (~shown & 0x00FFFFFF);
+}
+
 COLORREF CRulerWnd::SampleScreenColor(HDC hDC, int x, int y) const
 {
-    const COLORREF color = GetPixel(hDC, x, y);
+    return SnapSampledColor(GetPixel(hDC, x, y));
+}
+
+COLORREF CRulerWnd::SnapSampledColor(COLORREF color) const
+{
     // A point on no display has no colour: CLR_INVALID goes back as it is, never snapped
     // into a real-looking one, so the caller can tell.
     if (color == CLR_INVALID || !(std::uint32_t(m_settings.m_nColor) & CN_WEB_SAFE))

@@ -105,12 +105,16 @@ void CRulerWnd::OnPollTimer()
             }
         }
 
+        // The magnifier goes first in a tick: the screen area it takes holds the pixel under
+        // the pointer, which the caption's colour item then reads from there.
+        if (style & RS_MAGNIFIER)
+            DrawMagnifierAt(nullptr, FALSE, FALSE, screen);
         if (changed || m_settings.m_nCaption != 0)
-            RefreshCaption();
+            RefreshCaptionAt(&screen, true);
     }
 
-    // The magnifier makes the same has-it-moved test itself; asking here first spares it a
-    // second reading of the pointer on every idle tick.
-    if ((style & RS_MAGNIFIER) && (screen.x != m_ptMagnifierLast.x || screen.y != m_ptMagnifierLast.y))
-        DrawMagnifier(nullptr, FALSE, FALSE);
+    // The tick's one reading of the pointer serves the magnifier too; it returns at once
+    // when the pointer has not moved.
+    if (style & RS_MAGNIFIER)
+        DrawMagnifierAt(nullptr, FALSE, FALSE, screen);
 }

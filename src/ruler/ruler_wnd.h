@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include <climits>
+
 #include "app/geometry.h"
 #include "ruler/ruler_geometry.h"
 #include "units/graduation.h"
@@ -50,13 +52,27 @@ public:
 
     // --- magnifier (ruler_magnifier_win.cpp) -----------------------------------------
     void DrawMagnifier(HDC hDC, BOOL force, BOOL label);
+    // The same with the pointer already read (the poll reads it once per tick).
+    void DrawMagnifierAt(HDC hDC, BOOL force, BOOL label, POINT pointer);
     void CopyMagnifierSource();
     bool CreateWebSafePalette();
     COLORREF SampleScreenColor(HDC hDC, int x, int y) const;
+    // A raw colour snapped to the web-safe palette when View\Color asks for it.
+    COLORREF SnapSampledColor(COLORREF color) const;
+    // The screen pixel at a screen point as the magnifier's last capture holds it, when that
+    // capture was taken for exactly this pointer position; CLR_INVALID otherwise.
+    COLORREF CapturedScreenPixel(POINT screen) const;
+    // A device context on the whole display, kept for the ruler's life: the poll reads the
+    // screen on every move, and a screen context asked for each time costs as much again.
+    HDC ScreenDC();
 
     // --- caption line (ruler_caption_win.cpp) ----------------------------------------
     void BuildCaptionText(char* buffer);  // 512 bytes
     void RefreshCaption();
+    // The same with the pointer already read (null: it could not be read).
+    // With fromCapture, the colour may come from the magnifier's capture of this moment.
+    void BuildCaptionTextAt(char* buffer, const POINT* pointer, bool fromCapture = false);
+    void RefreshCaptionAt(const POINT* pointer, bool fromCapture = false);
 
     // --- live tracking (ruler_poll_win.cpp) ------------------------------------------
     bool NeedsPollTimer() const;
@@ -93,6 +109,18 @@ public:
     CPaletteHandle m_palWebSafe;
     // The magnifier's last pointer position (-1, -1 before the first draw).
     POINT m_ptMagnifierLast{-1, -1};
+    // The virtual screen, read at creation and again when the display changes: the metrics
+    // are slow to ask for on every magnifier refresh.
+    RECT m_rcVirtualScreen{};
+    // The screen area the magnifier shows is taken into this bitmap, kept between refreshes
+    // (the bitmap is declared first so that the context goes before it).
+    CBitmapHandle m_bmpMagnifier;
+    COwnedDC m_dcMagnifier;
+    SIZE m_sizeMagnifierBitmap{};
+    // What the last capture shows: the screen area and the pointer it was taken for.
+    RECT m_rcCaptured{};
+    POINT m_ptCaptured{INT_MIN, INT_MIN};
+    COwnedDC m_dcScreen;
     // Reused between paints so that painting allocates nothing once warm.
     GraduationLayout m_layout;
 
@@ -107,6 +135,8 @@ private:
     void OnGetMinMaxInfo(MINMAXINFO* info);
     void OnWindowPosChanged(const WINDOWPOS* pos);
     LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+    // A memory context holding a bitmap of at least cx x cy pixels for the magnifier.
+    HDC MagnifierCaptureDC(HDC screen, int cx, int cy);
 
     void OnLButtonDown(POINT client);
     void OnMouseMove(POINT client);

@@ -33,6 +33,7 @@ CRulerWnd::CRulerWnd(CRulerSettings& settings) : m_settings(settings)
     m_lfUnderCursor.lfHeight = INT_MAX;
     const Size base = SplitDialogBaseUnits(std::uint32_t(GetDialogBaseUnits()));
     m_sizeDlgBase = SIZE{base.cx, base.cy};
+    GetVirtualScreenRect(&m_rcVirtualScreen);
     m_bPaletteDisplay = IsPaletteDisplay();
     if (!CreateWebSafePalette())
         m_settings.m_nColor &= ~0x10000;
@@ -69,6 +70,10 @@ LRESULT CRulerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         return Default(msg, wParam, lParam);
     case WM_ENDSESSION:
         OnEndSession(wParam != FALSE);
+        return Default(msg, wParam, lParam);
+    case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:
+        GetVirtualScreenRect(&m_rcVirtualScreen);
         return Default(msg, wParam, lParam);
     case WM_GETMINMAXINFO:
         OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));

@@ -191,6 +191,40 @@ TEST_F(Caption, ColourUnderThePointerInItsNotation)
     f.ruler->m_bPaletteDisplay = FALSE;
 }
 
+TEST_F(Caption, ThePollReadsTheColourFromTheMagnifiersCaptureUninverted)
+{
+    // In a tick the magnifier takes the screen area first, with the hot-spot pixel inverted
+    // in its copy; the colour item reads that pixel from there and must see the true colour.
+    Swatch orange(RGB(255, 128, 0), kLeft + kLength + 40, kTop);
+    ASSERT_NE(orange.m_hWnd, nullptr);
+    f.ruler->ModifyRulerStyle(0, RS_MAGNIFIER, FALSE);
+    f.ruler->UpdatePollTimer();
+    KillTimer(f.Hwnd(), f.ruler->m_nTimerId);
+    struct {
+        std::uint32_t color;
+        std::string expected;
+    } cases[] = {
+        {CN_RGB_DEC, "Calyx [C: 255, 128, 0 rgb]"},
+        {CN_HTML | CN_WEB_SAFE, "Calyx [Cs: #FF9900 html]"},
+    };
+    for (const auto& c : cases) {
+        f.settings.m_nColor = std::int32_t(c.color);
+        Use(RS_UNIT_PX, 100, CI_COLOR);
+        std::string text;
+        for (int attempt = 0; attempt < 5 && text != c.expected; ++attempt) {
+            ASSERT_TRUE(MovePointerTo(kLeft + kLength + 60 + attempt, kTop + 20));
+            f.ruler->OnPollTimer();
+            POINT p{};
+            GetCursorPos(&p);
+            EXPECT_EQ(f.ruler->m_ptCaptured.x, p.x) << "the magnifier took the area for this tick";
+            char buffer[512] = {};
+            GetWindowTextA(f.Hwnd(), buffer, int(sizeof buffer));
+            text = buffer;
+        }
+        EXPECT_EQ(text, c.expected) << std::hex << c.color;
+    }
+}
+
 TEST_F(Caption, NewTextInvalidatesOnlyTheTextRectangle)
 {
     const HWND hwnd = f.Hwnd();
