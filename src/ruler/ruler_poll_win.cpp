@@ -13,6 +13,12 @@
 namespace {
 constexpr UINT_PTR kPollTimerId = 1;
 constexpr UINT kPollPeriodMs = 1;
+// While the pointer rests the same timer ticks less often: reading the pointer is a round
+// trip to the window system, and a hundred of them a second cost a few per cent of a core
+// for nothing. The first tick after the pointer moves again restores the 1 ms period, so a
+// move is seen at most this late and everything after it at the full rate.
+constexpr UINT kRestingPeriodMs = 80;
+constexpr DWORD kRestAfterMs = 250;
 // How long the poll waits for another program's window to name its font. A hung window
 // must not freeze the ruler; it then counts as a window without a font.
 constexpr UINT kFontQueryTimeoutMs = 50;
@@ -53,8 +59,26 @@ void CRulerWnd::UpdatePollTimer()
         m_nTimerId = 0;
     }
     // A failed SetTimer leaves 0: the next call (at the latest the next move) tries again.
-    if (need)
+    if (need) {
         m_nTimerId = SetTimer(m_hWnd, kPollTimerId, kPollPeriodMs, nullptr);
+        m_bPollResting = false;
+        m_dwLastPointerMove = GetTickCount();
+    }
+}
+
+void CRulerWnd::PacePollTimer(bool moved)
+{
+    if (!m_nTimerId)
+        return;
+    const DWORD now = GetTickCount();
+    if (moved) {
+        m_dwLastPointerMove = now;
+        if (m_bPollResting && SetTimer(m_hWnd, kPollTimerId, kPollPeriodMs, nullptr))
+            m_bPollResting = false;
+    } else if (!m_bPollResting && now - m_dwLastPointerMove >= kRestAfterMs) {
+        if (SetTimer(m_hWnd, kPollTimerId, kRestingPeriodMs, nullptr))
+            m_bPollResting = true;
+    }
 }
 
 void CRulerWnd::OnPollTimer()
@@ -67,7 +91,9 @@ void CRulerWnd::OnPollTimer()
     ScreenToClient(m_hWnd, &client);
     const DWORD style = GetStyle();
 
-    if (client.x != m_ptLastCursor.x || client.y != m_ptLastCursor.y) {
+    const bool moved = client.x != m_ptLastCursor.x || client.y != m_ptLastCursor.y;
+    PacePollTimer(moved);
+    if (moved) {
         m_ptLastCursor = client;
         bool changed = false;
 

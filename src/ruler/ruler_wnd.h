@@ -78,6 +78,8 @@ public:
     bool NeedsPollTimer() const;
     void UpdatePollTimer();
     void OnPollTimer();
+    // Slows the timer down once the pointer has rested a while, and back up when it moves.
+    void PacePollTimer(bool moved);
 
     // --- input (ruler_input_win.cpp) -------------------------------------------------
     bool PreTranslateMessage(MSG* msg) override;
@@ -100,6 +102,9 @@ public:
     int m_nLabelStep = 1;
     int m_nSubdivisions = 1;
     UINT_PTR m_nTimerId = 0;
+    // The poll slows down while the pointer rests (see ruler_poll_win.cpp).
+    DWORD m_dwLastPointerMove = 0;
+    bool m_bPollResting = false;
     POINT m_ptGuide{};
     POINT m_ptLastCursor{};
     HWND m_hwndUnderCursor = nullptr;

@@ -327,3 +327,38 @@ TEST(Poll, GdiObjectsStayFlatOverThousandsOfPolls)
 }
 
 } // namespace
+
+namespace {
+// Runs the message loop for `ms` milliseconds.
+void RunFor(DWORD ms)
+{
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+}
+} // namespace
+
+TEST(PollPace, RestsWhileThePointerRestsAndWakesOnTheFirstMove)
+{
+    CRulerFixture f;
+    f.settings.m_nCaption = CI_POSITION;
+    ASSERT_TRUE(f.Create(RS_HORZ | RS_UNIT_PX, RECT{kLeft, kTop, kLeft + 400, kTop + 56}));
+    ASSERT_TRUE(MovePointerTo(kLeft + 100, kTop + 100));
+    RunFor(600);
+    EXPECT_NE(f.ruler->m_nTimerId, 0u) << "a resting poll still runs";
+    EXPECT_TRUE(f.ruler->m_bPollResting);
+    ASSERT_TRUE(MovePointerTo(kLeft + 140, kTop + 100));
+    // The move is seen within one resting period (plus Wine's timer slack).
+    const DWORD start = GetTickCount();
+    char text[512] = {};
+    while (GetTickCount() - start < 300 && std::strcmp(text, "Calyx [P: 140 px]") != 0) {
+        RunFor(5);
+        GetWindowTextA(f.Hwnd(), text, int(sizeof text));
+    }
+    EXPECT_STREQ(text, "Calyx [P: 140 px]");
+    EXPECT_FALSE(f.ruler->m_bPollResting) << "a move brings the full rate back";
+}
