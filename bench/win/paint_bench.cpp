@@ -13,6 +13,8 @@
 #include "ruler/ruler_wnd.h"
 #include "ruler/view_flags.h"
 
+#include "bench_timing.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -22,22 +24,6 @@ namespace {
 
 constexpr int kThickness = 56;
 constexpr int kRange = 200;
-
-double Now()
-{
-    static LARGE_INTEGER freq{};
-    if (!freq.QuadPart)
-        QueryPerformanceFrequency(&freq);
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) * 1000.0 / double(freq.QuadPart);
-}
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
 
 void Pump()
 {
@@ -96,11 +82,11 @@ public:
     double TimeWindow(int from, int to) const
     {
         const RECT rc{from, 0, to, kThickness};
-        const double start = Now();
+        const double start = BenchNow();
         InvalidateRect(m_pRuler->m_hWnd, &rc, TRUE);
         UpdateWindow(m_pRuler->m_hWnd);
         GdiFlush();
-        return Now() - start;
+        return BenchNow() - start;
     }
 
     // The same range rendered through WM_PRINTCLIENT into a DIB of the range's size.
@@ -119,10 +105,10 @@ public:
         CSelectObject selected(dc, dib.Get());
         // Client x maps to DIB x - from; the clip box is the range in client terms.
         SetViewportOrgEx(dc, -from, 0, nullptr);
-        const double start = Now();
+        const double start = BenchNow();
         SendMessageA(m_pRuler->m_hWnd, WM_PRINTCLIENT, WPARAM(dc.Get()), PRF_CLIENT | PRF_ERASEBKGND);
         GdiFlush();
-        return Now() - start;
+        return BenchNow() - start;
     }
 
 private:
@@ -137,7 +123,7 @@ double MedianOf(int rounds, F f)
     std::vector<double> t;
     for (int i = 0; i < rounds; ++i)
         t.push_back(f());
-    return Median(t);
+    return BenchMedian(t);
 }
 
 }  // namespace
@@ -176,8 +162,8 @@ int main(int argc, char** argv)
         }
     for (int k = 0; k < 2; ++k)
         std::printf("%d px invalid at %d of a %d px ruler: window %.3f ms, WM_PRINTCLIENT %.3f ms\n", kRange, from[k],
-                    rulers[k]->Length(), Median(window[k]), Median(print[k]));
-    std::printf("ratio long / short: window %.2f, WM_PRINTCLIENT %.2f\n", Median(window[1]) / Median(window[0]),
-                Median(print[1]) / Median(print[0]));
+                    rulers[k]->Length(), BenchMedian(window[k]), BenchMedian(print[k]));
+    std::printf("ratio long / short: window %.2f, WM_PRINTCLIENT %.2f\n", BenchMedian(window[1]) / BenchMedian(window[0]),
+                BenchMedian(print[1]) / BenchMedian(print[0]));
     return 0;
 }

@@ -11,6 +11,8 @@
 #include "ruler/view_flags.h"
 #include "ruler/ruler_wnd.h"
 
+#include "bench_timing.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -22,22 +24,6 @@ constexpr int kLeft = 600;
 constexpr int kTop = 900;
 constexpr int kLength = 600;
 constexpr int kThickness = 56;
-
-double Now()
-{
-    static LARGE_INTEGER freq{};
-    if (!freq.QuadPart)
-        QueryPerformanceFrequency(&freq);
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) * 1000.0 / double(freq.QuadPart);
-}
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
 
 // Handles what is pending, without waiting.
 void Drain()
@@ -76,13 +62,13 @@ void TimeTicks(CRulerWnd* ruler, int ticks, const char* what)
     std::vector<double> tick, withPaint;
     for (int i = 0; i < ticks + 50; ++i) {
         SetCursorPos(kLeft + 20 + (i * 7) % (kLength - 100), kTop + 30 + (i % 3) * 5);
-        const double start = Now();
+        const double start = BenchNow();
         ruler->OnPollTimer();
         GdiFlush();
-        const double ticked = Now();
+        const double ticked = BenchNow();
         UpdateWindow(ruler->m_hWnd);
         GdiFlush();
-        const double painted = Now();
+        const double painted = BenchNow();
         Drain();
         if (i >= 50) {  // after warming up
             tick.push_back(ticked - start);
@@ -91,7 +77,7 @@ void TimeTicks(CRulerWnd* ruler, int ticks, const char* what)
     }
     std::printf("poll tick after a move (%s; %d x %d px): median %.3f ms, with the caption repaint %.3f ms "
                 "(%d ticks)\n",
-                what, kLength, kThickness, Median(tick), Median(withPaint), ticks);
+                what, kLength, kThickness, BenchMedian(tick), BenchMedian(withPaint), ticks);
 }
 
 LRESULT CALLBACK BareProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -116,9 +102,9 @@ double BareTimerCpuPercent(DWORD ms)
     SetTimer(hwnd, 1, 1, nullptr);
     RunLoopFor(300);
     const double cpu0 = CpuMs();
-    const double wall0 = Now();
+    const double wall0 = BenchNow();
     RunLoopFor(ms);
-    const double percent = 100.0 * (CpuMs() - cpu0) / (Now() - wall0);
+    const double percent = 100.0 * (CpuMs() - cpu0) / (BenchNow() - wall0);
     DestroyWindow(hwnd);
     return percent;
 }
@@ -171,10 +157,10 @@ int main(int argc, char** argv)
     ruler->UpdatePollTimer();
     RunLoopFor(500);
     const double cpu0 = CpuMs();
-    const double wall0 = Now();
+    const double wall0 = BenchNow();
     RunLoopFor(DWORD(seconds) * 1000);
     const double cpu = CpuMs() - cpu0;
-    const double wall = Now() - wall0;
+    const double wall = BenchNow() - wall0;
     std::printf("pointer still, timer running for %.1f s: CPU %.1f ms = %.2f %% of one core\n", wall / 1000.0, cpu,
                 100.0 * cpu / wall);
     ruler->DestroyWindow();

@@ -5,6 +5,8 @@
 //   wbench_startup_bench.exe CALYX.EXE MINIMAL.EXE [ROUNDS]
 #include <windows.h>
 
+#include "bench_timing.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -29,16 +31,6 @@ BOOL CALLBACK FindVisible(HWND hWnd, LPARAM lParam)
     return TRUE;
 }
 
-double Now()
-{
-    static LARGE_INTEGER freq{};
-    if (!freq.QuadPart)
-        QueryPerformanceFrequency(&freq);
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) * 1000.0 / double(freq.QuadPart);
-}
-
 // Milliseconds until the program's window is shown, or -1.
 double TimeOne(const char* exe)
 {
@@ -47,16 +39,16 @@ double TimeOne(const char* exe)
     PROCESS_INFORMATION pi{};
     char cmd[1024];
     std::snprintf(cmd, sizeof cmd, "\"%s\"", exe);
-    const double start = Now();
+    const double start = BenchNow();
     if (!CreateProcessA(nullptr, cmd, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return -1;
     Search s{pi.dwProcessId, nullptr};
     double shown = -1;
-    while (Now() - start < 20000) {
+    while (BenchNow() - start < 20000) {
         s.found = nullptr;
         EnumWindows(&FindVisible, reinterpret_cast<LPARAM>(&s));
         if (s.found) {
-            shown = Now() - start;
+            shown = BenchNow() - start;
             break;
         }
         Sleep(1);
@@ -68,12 +60,6 @@ double TimeOne(const char* exe)
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     return shown;
-}
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? -1 : v[v.size() / 2];
 }
 
 } // namespace
@@ -96,7 +82,7 @@ int main(int argc, char** argv)
         if (b > 0)
             minimal.push_back(b);
     }
-    const double mc = Median(calyx), mm = Median(minimal);
+    const double mc = BenchMedian(calyx), mm = BenchMedian(minimal);
     std::printf("start-up to window shown, median of %d rounds: calyx %.1f ms, minimal %.1f ms, ratio %.2f\n",
                 rounds, mc, mm, mm > 0 ? mc / mm : 0.0);
     return 0;

@@ -73,29 +73,30 @@ bool CWindow::DestroyWindow()
     return m_hWnd && ::DestroyWindow(m_hWnd);
 }
 
-bool CWindow::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags)
+namespace {
+// Changes bits of the style or extended style; with swpFlags, SetWindowPos applies them.
+bool ModifyLong(HWND hWnd, int index, DWORD remove, DWORD add, UINT swpFlags)
 {
-    const DWORD old = GetStyle();
+    const DWORD old = DWORD(GetWindowLongPtrA(hWnd, index));
     const DWORD now = (old & ~remove) | add;
     if (now == old)
         return false;
-    SetWindowLongPtrA(m_hWnd, GWL_STYLE, LONG_PTR(now));
+    SetWindowLongPtrA(hWnd, index, LONG_PTR(now));
     if (swpFlags)
-        SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
+        SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | swpFlags);
     return true;
+}
+} // namespace
+
+bool CWindow::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags)
+{
+    return ModifyLong(m_hWnd, GWL_STYLE, remove, add, swpFlags);
 }
 
 bool CWindow::ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags)
 {
-    const DWORD old = GetExStyle();
-    const DWORD now = (old & ~remove) | add;
-    if (now == old)
-        return false;
-    SetWindowLongPtrA(m_hWnd, GWL_EXSTYLE, LONG_PTR(now));
-    if (swpFlags)
-        SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | swpFlags);
-    return true;
+    return ModifyLong(m_hWnd, GWL_EXSTYLE, remove, add, swpFlags);
 }
 
 CWindow* CWindow::FromHandle(HWND hWnd)
