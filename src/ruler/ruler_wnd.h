@@ -155,4 +155,7 @@ private:
     void OnContextMenu(POINT screenPoint);
 
     CRulerSettings& m_settings;
+    // Set once WM_CREATE has succeeded: only then does the window own this object. A window
+    // whose creation failed leaves the object to whoever made it.
+    bool m_bCreated = false;
 };

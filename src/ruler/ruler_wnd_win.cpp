@@ -150,6 +150,7 @@ int CRulerWnd::OnCreate()
         m_hAccel = LoadAcceleratorsA(inst, MAKEINTRESOURCEA(IDR_MAINFRAME));
     ModifyRulerStyle(0, GetStyle(), TRUE);
     m_settings.m_bChanged = 1;
+    m_bCreated = true;
     return 0;
 }
 
@@ -200,6 +201,8 @@ void CRulerWnd::OnWindowPosChanged(const WINDOWPOS* pos)
 
 void CRulerWnd::PostNcDestroy()
 {
+    if (!m_bCreated)
+        return;
     // The ruler owns itself; when it is the main window its end is the program's end.
     if (GetMainWindow() == this) {
         SetMainWindow(nullptr);
