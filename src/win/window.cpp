@@ -176,19 +176,3 @@ int RunMessageLoop(CWindow* mainWindow)
         DispatchMessageA(&msg);
     }
 }
-
-void PumpPendingMessages(CWindow* mainWindow)
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            // Leave the quit request for the real loop.
-            PostQuitMessage(int(msg.wParam));
-            return;
-        }
-        if (Route(msg, mainWindow))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}

@@ -53,6 +53,3 @@ HWND GetMainWindowHandle();
 // Runs the message loop until WM_QUIT; every message goes through the PreTranslateMessage
 // of the window object it is for (or the main window's) first. Returns WM_QUIT's code.
 int RunMessageLoop(CWindow* mainWindow);
-
-// Handles all pending messages, then returns (tests use it to settle the window state).
-void PumpPendingMessages(CWindow* mainWindow = nullptr);
