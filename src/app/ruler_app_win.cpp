@@ -11,11 +11,11 @@
 #include "ruler/ruler_geometry.h"
 #include "ruler/ruler_wnd.h"
 #include "units/number_format_win.h"
+#include "win/common_controls.h"
 #include "win/exceptions.h"
 #include "win/message_box.h"
 #include "win/strings.h"
 
-#include <commctrl.h>
 
 namespace {
 CRulerApp* g_pApp = nullptr;
@@ -56,7 +56,6 @@ bool CRulerApp::InitInstance()
 
     CRulerWnd* ruler = nullptr;
     try {
-        InitCommonControls();
         InitNumberLocaleFromSystem();
 
         std::string versionPath;
@@ -97,6 +96,9 @@ bool CRulerApp::InitInstance()
 
         ApplyPlacement(m_settings, ruler->m_hWnd, m_settings.m_bVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW, false);
         RegisterHotKeys(ruler->m_hWnd);
+        // The common controls serve the dialogs only; with the ruler already on the screen
+        // their loading no longer delays it.
+        InitCommonControlsOnce();
         return true;
     } catch (const CStartupException& e) {
         if (ruler) {

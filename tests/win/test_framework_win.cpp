@@ -1,6 +1,7 @@
 // The framework layer: window routing and lifetime, message boxes, strings, exceptions,
 // data exchange.
 #include "resource.h"
+#include "win/common_controls.h"
 #include "win/dialog.h"
 #include "win/exceptions.h"
 #include "win/handles.h"
@@ -218,4 +219,13 @@ TEST(Dialog, DataExchangeLoadsValidatesAndKeepsTheDialogOpen)
     EXPECT_EQ(dlg.m_bCheck, 0);
     EXPECT_EQ(dlg.m_strName, "sizing");
     EXPECT_EQ(dlg.m_hWnd, nullptr);
+}
+
+TEST(CommonControls, LoadedOnFirstNeedWithTheirClasses)
+{
+    EXPECT_TRUE(InitCommonControlsOnce());
+    EXPECT_TRUE(InitCommonControlsOnce()) << "a second call is harmless";
+    WNDCLASSA wc{};
+    EXPECT_TRUE(GetClassInfoA(GetModuleHandleA("comctl32.dll"), "msctls_hotkey32", &wc));
+    EXPECT_TRUE(GetClassInfoA(GetModuleHandleA("comctl32.dll"), "msctls_updown32", &wc));
 }
