@@ -13,6 +13,7 @@ namespace {
 struct Found {
     HWND hwnd = nullptr;
     int count = 0;
+    bool closeAll = false;
 };
 
 BOOL CALLBACK FindRuler(HWND hWnd, LPARAM lParam)
@@ -24,6 +25,8 @@ BOOL CALLBACK FindRuler(HWND hWnd, LPARAM lParam)
     auto* f = reinterpret_cast<Found*>(lParam);
     if (!f->hwnd)
         f->hwnd = hWnd;
+    if (f->closeAll)
+        PostMessageA(hWnd, WM_COMMAND, 57665, 0);
     ++f->count;
     return TRUE;
 }
@@ -128,10 +131,12 @@ int main(int argc, char** argv)
         return Find();
     }
     if (!std::strcmp(cmd, "close")) {
-        Found f = Ruler();
+        // Every running ruler is closed with its own Close command.
+        Found f;
+        f.closeAll = true;
+        EnumWindows(&FindRuler, reinterpret_cast<LPARAM>(&f));
         if (!f.hwnd)
             return 1;
-        PostMessageA(f.hwnd, WM_COMMAND, 57665, 0);
         return WaitFor([] { return Ruler().hwnd == nullptr; }, seconds) ? 0 : 1;
     }
     if (!std::strcmp(cmd, "metrics")) {
