@@ -93,9 +93,9 @@ void CRulerWnd::OnPollTimer()
 
     const bool moved = client.x != m_ptLastCursor.x || client.y != m_ptLastCursor.y;
     PacePollTimer(moved);
+    bool changed = false;
     if (moved) {
         m_ptLastCursor = client;
-        bool changed = false;
 
         if ((style & RS_GUIDE) && (client.x != m_ptGuide.x || client.y != m_ptGuide.y)) {
             // Inversion: drawing the old position again erases it.
@@ -130,17 +130,14 @@ void CRulerWnd::OnPollTimer()
                 }
             }
         }
-
-        // The magnifier goes first in a tick: the screen area it takes holds the pixel under
-        // the pointer, which the caption's colour item then reads from there.
-        if (style & RS_MAGNIFIER)
-            DrawMagnifierAt(nullptr, FALSE, FALSE, screen);
-        if (changed || m_settings.m_nCaption != 0)
-            RefreshCaptionAt(&screen, true);
     }
 
-    // The tick's one reading of the pointer serves the magnifier too; it returns at once
-    // when the pointer has not moved.
+    // Whether or not the pointer moved over the ruler: the magnifier tests the screen
+    // position itself (a drag moves both together) and returns at once when it is unchanged.
+    // It goes before the caption: the screen area it takes holds the pixel under the
+    // pointer, which the caption's colour item then reads from there.
     if (style & RS_MAGNIFIER)
         DrawMagnifierAt(nullptr, FALSE, FALSE, screen);
+    if (moved && (changed || m_settings.m_nCaption != 0))
+        RefreshCaptionAt(&screen, true);
 }
