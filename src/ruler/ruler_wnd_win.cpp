@@ -1,6 +1,7 @@
 // The ruler window's construction, message dispatch and lifecycle.
 #include "ruler/ruler_wnd.h"
 
+#include "app/icon_cache_win.h"
 #include "app/placement_win.h"
 #include "app/ruler_settings.h"
 #include "app/screen_win.h"
@@ -141,11 +142,8 @@ LRESULT CRulerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 int CRulerWnd::OnCreate()
 {
     HINSTANCE inst = GetModuleHandleA(nullptr);
-    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG,
-                 LPARAM(LoadImageA(inst, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                   GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR)));
-    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL,
-                 LPARAM(LoadImageA(inst, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, LPARAM(LoadCachedIcon(IDR_MAINFRAME)));
+    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, LPARAM(LoadCachedSmallIcon(IDR_MAINFRAME)));
     if (!m_hAccel)
         m_hAccel = LoadAcceleratorsA(inst, MAKEINTRESOURCEA(IDR_MAINFRAME));
     ModifyRulerStyle(0, GetStyle(), TRUE);
