@@ -59,7 +59,6 @@ using CPenHandle = CUniqueHandle<HPEN, GdiObjectCloser>;
 using CBrushHandle = CUniqueHandle<HBRUSH, GdiObjectCloser>;
 using CBitmapHandle = CUniqueHandle<HBITMAP, GdiObjectCloser>;
 using CPaletteHandle = CUniqueHandle<HPALETTE, GdiObjectCloser>;
-using CRgnHandle = CUniqueHandle<HRGN, GdiObjectCloser>;
 using CRegKey = CUniqueHandle<HKEY, RegKeyCloser>;
 using CMenuHandle = CUniqueHandle<HMENU, MenuDestroyer>;
 using CGlobalHandle = CUniqueHandle<HGLOBAL, GlobalFreer>;
@@ -97,12 +96,6 @@ private:
 class CClientDC : public CWindowDCBase {
 public:
     explicit CClientDC(HWND hWnd) : CWindowDCBase(hWnd, GetDC(hWnd)) {}
-};
-
-// The whole window, frame included (GetWindowDC).
-class CWindowDC : public CWindowDCBase {
-public:
-    explicit CWindowDC(HWND hWnd) : CWindowDCBase(hWnd, GetWindowDC(hWnd)) {}
 };
 
 // The whole screen (GetDC of no window).
