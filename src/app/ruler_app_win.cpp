@@ -58,7 +58,6 @@ bool CRulerApp::InitInstance()
     try {
         InitNumberLocaleFromSystem();
 
-        std::string versionPath;
         std::uint32_t productVersion = 0;
         std::string company;
         {
@@ -68,7 +67,7 @@ bool CRulerApp::InitInstance()
         }
         m_settings.m_nCurrentVersion = std::int32_t(productVersion);
         m_settings.SetKeyPath(MakeSettingsKeyPath(company, LoadResString(IDS_APP_TITLE)));
-        m_settings.m_strProgramPath = GetProgramFilePath();
+        // Also records the program's path for the CurrentVersion bookkeeping.
         AttachSettingsToRegistry(m_settings, m_canWriteMachineKey);
 
         m_settings.Reset();
