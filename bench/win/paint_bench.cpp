@@ -8,7 +8,7 @@
 // The rulers are borderless, so their length is not limited by the sizing bounds; each is
 // moved left until its far end is on the screen. Prints medians in milliseconds.
 //   wbench_paint_bench.exe [ROUNDS]
-#include "app/ruler_settings.h"
+#include "settings/ruler_settings.h"
 #include "resource.h"
 #include "ruler/ruler_wnd.h"
 #include "ruler/view_flags.h"

@@ -6,7 +6,7 @@
 //     share of one core (GetProcessTimes); for scale, the same for a bare window whose
 //     1 ms timer only reads the pointer.
 //   wbench_poll_bench.exe [TICKS] [SECONDS]
-#include "app/ruler_settings.h"
+#include "settings/ruler_settings.h"
 #include "resource.h"
 #include "ruler/view_flags.h"
 #include "ruler/ruler_wnd.h"

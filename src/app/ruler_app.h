@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/ruler_settings.h"
+#include "settings/ruler_settings.h"
 
 #include <functional>
 #include <string>

@@ -1,11 +1,11 @@
 // Start-up, the main window and exit.
 #include "app/ruler_app.h"
 
-#include "app/placement_win.h"
-#include "app/registry_backend_win.h"
-#include "app/registry_settings.h"
-#include "app/system_errors_win.h"
-#include "app/version_info_win.h"
+#include "platform/placement_win.h"
+#include "settings/registry_backend_win.h"
+#include "settings/registry_settings.h"
+#include "platform/system_errors_win.h"
+#include "platform/version_info_win.h"
 #include "app/window_style.h"
 #include "resource.h"
 #include "ruler/ruler_geometry.h"

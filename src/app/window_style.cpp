@@ -1,6 +1,6 @@
 #include "app/window_style.h"
 
-#include "app/ruler_settings.h"
+#include "settings/ruler_settings.h"
 #include "ruler/view_flags.h"
 
 namespace {

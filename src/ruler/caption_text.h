@@ -1,7 +1,7 @@
 // Composition of the caption information line from values the Win32 side has measured.
 #pragma once
 
-#include "app/geometry.h"
+#include "base/geometry.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // visible part of the source lands when the pointer is near the edge of the desktop.
 #pragma once
 
-#include "app/geometry.h"
+#include "base/geometry.h"
 
 // Width of the sunken frame inside the magnifier square.
 constexpr int kMagnifierFrame = 2;

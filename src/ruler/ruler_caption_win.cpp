@@ -1,7 +1,7 @@
 // The caption information line: what the ruler measures at the pointer, as its window text.
 #include "ruler/ruler_wnd.h"
 
-#include "app/ruler_settings.h"
+#include "settings/ruler_settings.h"
 #include "resource.h"
 #include "ruler/caption_text.h"
 #include "units/units.h"

@@ -1,6 +1,6 @@
 #include "ruler/ruler_geometry.h"
 
-#include "app/arith.h"
+#include "base/arith.h"
 
 #include <algorithm>
 

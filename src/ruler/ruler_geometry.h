@@ -3,7 +3,7 @@
 // style is the full window style with the RS_* view flags in its low word.
 #pragma once
 
-#include "app/geometry.h"
+#include "base/geometry.h"
 #include "ruler/view_flags.h"
 
 #include <cstdint>

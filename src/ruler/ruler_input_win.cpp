@@ -2,7 +2,7 @@
 // shape, accelerators and the context menu, system commands, hot keys and the tray icon.
 #include "ruler/ruler_wnd.h"
 
-#include "app/ruler_settings.h"
+#include "settings/ruler_settings.h"
 #include "resource.h"
 #include "win/convert.h"
 #include "win/handles.h"

@@ -2,10 +2,10 @@
 // sampled colours are snapped with.
 #include "ruler/ruler_wnd.h"
 
-#include "app/clipboard_win.h"
-#include "app/ruler_settings.h"
-#include "app/screen_win.h"
-#include "app/system_errors_win.h"
+#include "platform/clipboard_win.h"
+#include "settings/ruler_settings.h"
+#include "platform/screen_win.h"
+#include "platform/system_errors_win.h"
 #include "color/color_flags.h"
 #include "color/color_model.h"
 #include "ruler/magnifier_math.h"

@@ -4,8 +4,8 @@
 // a paint does not grow with the ruler's length.
 #include "ruler/ruler_wnd.h"
 
-#include "app/icon_cache_win.h"
-#include "app/ruler_settings.h"
+#include "platform/icon_cache_win.h"
+#include "settings/ruler_settings.h"
 #include "resource.h"
 #include "units/units.h"
 #include "win/convert.h"

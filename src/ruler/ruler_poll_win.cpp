@@ -2,9 +2,9 @@
 // the dialog units of the window under it, the caption line and the magnifier.
 #include "ruler/ruler_wnd.h"
 
-#include "app/ruler_settings.h"
+#include "settings/ruler_settings.h"
 #include "ruler/poll_rules.h"
-#include "units/dialog_base_units_win.h"
+#include "platform/dialog_base_units_win.h"
 #include "units/units.h"
 
 #include <climits>

@@ -1,8 +1,8 @@
 // ModifyRulerStyle, the ruler's geometry in window terms, and its unit metrics.
 #include "ruler/ruler_wnd.h"
 
-#include "app/ruler_settings.h"
-#include "app/screen_win.h"
+#include "settings/ruler_settings.h"
+#include "platform/screen_win.h"
 #include "ruler/style_change.h"
 #include "units/units.h"
 #include "win/convert.h"

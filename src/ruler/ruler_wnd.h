@@ -11,7 +11,7 @@
 
 #include <climits>
 
-#include "app/geometry.h"
+#include "base/geometry.h"
 #include "ruler/ruler_geometry.h"
 #include "units/graduation.h"
 #include "win/handles.h"

@@ -1,10 +1,10 @@
 // The ruler window's construction, message dispatch and lifecycle.
 #include "ruler/ruler_wnd.h"
 
-#include "app/icon_cache_win.h"
-#include "app/placement_win.h"
-#include "app/ruler_settings.h"
-#include "app/screen_win.h"
+#include "platform/icon_cache_win.h"
+#include "platform/placement_win.h"
+#include "settings/ruler_settings.h"
+#include "platform/screen_win.h"
 #include "resource.h"
 #include "units/units.h"
 #include "win/convert.h"

@@ -2,7 +2,7 @@
 // or loses its border. Pure functions: the Win32 side measures and moves the window.
 #pragma once
 
-#include "app/geometry.h"
+#include "base/geometry.h"
 
 #include <cstdint>
 

@@ -1,20 +1,14 @@
-// The ruler's view flags, kept in the low word of its window style, and the caption items.
+// The ruler's view flags, kept in the low word of its window style (the unit bits come from
+// the unit table), and the caption items.
 #pragma once
 
 #include <cstdint>
 
+#include "units/unit_flags.h"
+
 enum : std::uint32_t {
-    RS_UNIT_PX = 0x0001,
-    RS_UNIT_TWIP = 0x0002,
-    RS_UNIT_PT = 0x0004,
-    RS_UNIT_DU = 0x0008,
-    RS_UNIT_IN = 0x0010,
-    RS_UNIT_CM = 0x0020,
-    RS_UNIT_DBU = 0x0040,
-    RS_UNIT_PC = 0x0080,
-    RS_UNIT_MASK = 0x00FF,
     RS_HORZ = 0x0100,
-    RS_VERT = 0x0200,
+    RS_VERT = UNIT_AXIS_VERT,
     RS_FLIPPED = 0x1000,
     RS_TOPMOST = 0x2000,
     RS_GUIDE = 0x4000,

@@ -1,7 +1,7 @@
 #include "units/graduation.h"
 
-#include "app/arith.h"
-#include "app/geometry.h"
+#include "base/arith.h"
+#include "base/geometry.h"
 
 #include <algorithm>
 #include <cmath>

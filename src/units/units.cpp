@@ -1,7 +1,7 @@
 #include "units/units.h"
 
-#include "app/arith.h"
-#include "ruler/view_flags.h"
+#include "base/arith.h"
+#include "units/unit_flags.h"
 
 #include <climits>
 #include <initializer_list>
@@ -168,7 +168,7 @@ UnitMetrics CalcUnitMetrics(std::uint32_t style, int logPixels, Size dlgBase, in
 {
     // A display reports a positive density; anything else would divide by zero below.
     const int dpi = logPixels < 1 ? 1 : logPixels;
-    const bool vertical = (style & RS_VERT) != 0;
+    const bool vertical = (style & UNIT_AXIS_VERT) != 0;
     const UnitInfo* unit = FindUnit(style);
 
     if (unit->flag == RS_UNIT_DU || unit->flag == RS_UNIT_DBU) {

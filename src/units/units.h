@@ -2,7 +2,7 @@
 // Pure arithmetic: the display density and dialog base units come in as values.
 #pragma once
 
-#include "app/geometry.h"
+#include "base/geometry.h"
 
 #include <cstdint>
 

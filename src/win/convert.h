@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/geometry.h"
+#include "base/geometry.h"
 
 inline Rect FromRECT(const RECT& r) { return Rect{int(r.left), int(r.top), int(r.right), int(r.bottom)}; }
 inline RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }

@@ -1,51 +1,16 @@
 // Move-only owners of Windows handles. Program code never calls DeleteObject, ReleaseDC,
-// RegCloseKey, DestroyMenu or CloseClipboard itself: these objects do, on scope exit.
+// DestroyMenu or CloseClipboard itself: these objects do, on scope exit.
 #pragma once
 
 #include <windows.h>
 
-#include <utility>
-
-// A handle with a close function, move-only.
-template <class H, class Closer>
-class CUniqueHandle {
-public:
-    CUniqueHandle() = default;
-    explicit CUniqueHandle(H h) : m_h(h) {}
-    ~CUniqueHandle() { Reset(); }
-    CUniqueHandle(CUniqueHandle&& o) noexcept : m_h(o.Release()) {}
-    CUniqueHandle& operator=(CUniqueHandle&& o) noexcept
-    {
-        if (this != &o)
-            Reset(o.Release());
-        return *this;
-    }
-    CUniqueHandle(const CUniqueHandle&) = delete;
-    CUniqueHandle& operator=(const CUniqueHandle&) = delete;
-
-    H Get() const { return m_h; }
-    operator H() const { return m_h; }
-    explicit operator bool() const { return m_h != nullptr; }
-    H Release() { return std::exchange(m_h, H{}); }
-    void Reset(H h = H{})
-    {
-        if (m_h)
-            Closer()(m_h);
-        m_h = h;
-    }
-
-private:
-    H m_h{};
-};
+#include "base/unique_handle.h"
 
 struct GdiObjectCloser {
     void operator()(HGDIOBJ h) const { DeleteObject(h); }
 };
 struct DcDeleter {
     void operator()(HDC h) const { DeleteDC(h); }
-};
-struct RegKeyCloser {
-    void operator()(HKEY h) const { RegCloseKey(h); }
 };
 struct MenuDestroyer {
     void operator()(HMENU h) const { DestroyMenu(h); }
@@ -59,7 +24,6 @@ using CPenHandle = CUniqueHandle<HPEN, GdiObjectCloser>;
 using CBrushHandle = CUniqueHandle<HBRUSH, GdiObjectCloser>;
 using CBitmapHandle = CUniqueHandle<HBITMAP, GdiObjectCloser>;
 using CPaletteHandle = CUniqueHandle<HPALETTE, GdiObjectCloser>;
-using CRegKey = CUniqueHandle<HKEY, RegKeyCloser>;
 using CMenuHandle = CUniqueHandle<HMENU, MenuDestroyer>;
 using CGlobalHandle = CUniqueHandle<HGLOBAL, GlobalFreer>;
 // Memory and information contexts (CreateCompatibleDC, CreateICA, CreateDCA).

@@ -1,5 +1,5 @@
-#include "app/arith.h"
-#include "app/geometry.h"
+#include "base/arith.h"
+#include "base/geometry.h"
 
 #include <climits>
 #include <gtest/gtest.h>

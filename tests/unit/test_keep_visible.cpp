@@ -1,4 +1,4 @@
-#include "app/keep_visible.h"
+#include "platform/keep_visible.h"
 
 #include <climits>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "app/memory_backend.h"
-#include "app/ruler_settings.h"
-#include "app/version_text.h"
+#include "settings/memory_backend.h"
+#include "settings/ruler_settings.h"
+#include "platform/version_text.h"
 
 #include <climits>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "app/ruler_settings.h"
+#include "settings/ruler_settings.h"
 #include "app/window_style.h"
 
 #include <gtest/gtest.h>

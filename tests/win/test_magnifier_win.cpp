@@ -1,7 +1,7 @@
 // The magnifier against a known picture on the screen: the enlarged image, the inverted
 // hot-spot pixel (and the screen left as it was), the desktop colour beyond the desktop's
 // edge, the zoom label, the bitmap copy, web-safe sampling and GDI objects over many draws.
-#include "app/clipboard_win.h"
+#include "platform/clipboard_win.h"
 #include "color/color_flags.h"
 #include "ruler/view_flags.h"
 #include "support/ruler_fixture.h"

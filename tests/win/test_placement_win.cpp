@@ -1,7 +1,7 @@
 // Placing a real window from the stored Window section and taking the values back.
-#include "app/placement_win.h"
-#include "app/screen_win.h"
-#include "app/settings_store.h"
+#include "platform/placement_win.h"
+#include "platform/screen_win.h"
+#include "settings/settings_store.h"
 #include "win/handles.h"
 
 #include <climits>

@@ -1,10 +1,10 @@
 // The live-tracking poll: when its timer runs, the guide line it inverts, the dialog units
 // it measures from the window under the pointer (and a hung window that must not stop it),
 // and GDI objects over thousands of polls.
-#include "app/ruler_settings.h"
+#include "settings/ruler_settings.h"
 #include "ruler/view_flags.h"
 #include "support/ruler_fixture.h"
-#include "units/dialog_base_units_win.h"
+#include "platform/dialog_base_units_win.h"
 #include "units/units.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The settings record against the real registry: each test under a key of its own.
-#include "app/registry_backend_win.h"
-#include "app/ruler_settings.h"
-#include "app/version_info_win.h"
+#include "settings/registry_backend_win.h"
+#include "settings/ruler_settings.h"
+#include "platform/version_info_win.h"
 #include "support/test_registry_key.h"
 
 #include <gtest/gtest.h>

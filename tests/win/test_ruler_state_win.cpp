@@ -2,7 +2,7 @@
 // border), the settings it mirrors, the size limits, and the lifecycle messages.
 #include "support/ruler_fixture.h"
 
-#include "app/memory_backend.h"
+#include "settings/memory_backend.h"
 #include "ruler/view_flags.h"
 
 #include <gtest/gtest.h>

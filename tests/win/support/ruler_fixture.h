@@ -4,7 +4,7 @@
 // GDI objects, for leak checks.
 #pragma once
 
-#include "app/ruler_settings.h"
+#include "settings/ruler_settings.h"
 #include "ruler/ruler_wnd.h"
 #include "win/handles.h"
 

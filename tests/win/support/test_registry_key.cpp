@@ -1,6 +1,6 @@
 #include "support/test_registry_key.h"
 
-#include "win/handles.h"
+#include "settings/registry_backend_win.h"
 
 #include <cstdio>
 #include <vector>

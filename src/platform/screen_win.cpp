@@ -1,6 +1,6 @@
-#include "app/screen_win.h"
+#include "platform/screen_win.h"
 
-#include "app/keep_visible.h"
+#include "platform/keep_visible.h"
 #include "win/convert.h"
 
 bool GetVirtualScreenRect(RECT* out)

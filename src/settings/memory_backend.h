@@ -2,7 +2,7 @@
 // writes in order and can be told to fail writes of chosen value names.
 #pragma once
 
-#include "app/settings_backend.h"
+#include "settings/settings_backend.h"
 
 #include <map>
 #include <set>

@@ -1,4 +1,4 @@
-#include "app/icon_cache_win.h"
+#include "platform/icon_cache_win.h"
 
 #include <map>
 #include <new>

@@ -1,4 +1,4 @@
-#include "app/system_errors_win.h"
+#include "platform/system_errors_win.h"
 
 #include "resource.h"
 

@@ -3,13 +3,20 @@
 
 #include <windows.h>
 
-#include "app/settings_backend.h"
+#include "base/unique_handle.h"
+#include "settings/settings_backend.h"
 
 #include <functional>
 #include <memory>
 #include <string>
 
 class CSettingsStore;
+
+// An open registry key, closed on scope exit.
+struct RegKeyCloser {
+    void operator()(HKEY h) const { RegCloseKey(h); }
+};
+using CRegKey = CUniqueHandle<HKEY, RegKeyCloser>;
 
 class CRegistryBackend : public ISettingsBackend {
 public:

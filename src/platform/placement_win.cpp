@@ -1,8 +1,8 @@
-#include "app/placement_win.h"
+#include "platform/placement_win.h"
 
-#include "app/keep_visible.h"
-#include "app/screen_win.h"
-#include "app/settings_store.h"
+#include "platform/keep_visible.h"
+#include "platform/screen_win.h"
+#include "settings/settings_store.h"
 #include "win/convert.h"
 #include "win/window.h"
 

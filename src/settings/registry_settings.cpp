@@ -1,4 +1,4 @@
-#include "app/registry_settings.h"
+#include "settings/registry_settings.h"
 
 #include <cstring>
 

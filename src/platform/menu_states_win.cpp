@@ -1,4 +1,4 @@
-#include "app/menu_states_win.h"
+#include "platform/menu_states_win.h"
 
 #include "win/cmd_ui.h"
 

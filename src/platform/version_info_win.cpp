@@ -1,7 +1,7 @@
-#include "app/version_info_win.h"
+#include "platform/version_info_win.h"
 
-#include "app/registry_backend_win.h"
-#include "app/version_text.h"
+#include "settings/registry_backend_win.h"
+#include "platform/version_text.h"
 #include "win/exceptions.h"
 
 #include <cstdio>

@@ -1,7 +1,6 @@
-#include "app/registry_backend_win.h"
+#include "settings/registry_backend_win.h"
 
-#include "app/settings_store.h"
-#include "win/handles.h"
+#include "settings/settings_store.h"
 
 #include <new>
 

@@ -1,4 +1,4 @@
-#include "app/memory_backend.h"
+#include "settings/memory_backend.h"
 
 #include <cstring>
 

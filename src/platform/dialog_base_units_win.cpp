@@ -1,4 +1,4 @@
-#include "units/dialog_base_units_win.h"
+#include "platform/dialog_base_units_win.h"
 
 #include "units/units.h"
 #include "win/handles.h"

@@ -1,4 +1,4 @@
-#include "app/clipboard_win.h"
+#include "platform/clipboard_win.h"
 
 #include "win/handles.h"
 

@@ -1,4 +1,4 @@
-#include "app/keep_visible.h"
+#include "platform/keep_visible.h"
 
 namespace {
 // The shift along one axis that puts `margin` pixels of [lo, hi) inside [areaLo, areaHi):

@@ -3,7 +3,7 @@
 // the store never reports a registry failure to the user.
 #pragma once
 
-#include "app/settings_backend.h"
+#include "settings/settings_backend.h"
 
 #include <cstdint>
 #include <memory>

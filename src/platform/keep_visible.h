@@ -3,7 +3,7 @@
 // 64-bit and results saturate.
 #pragma once
 
-#include "app/geometry.h"
+#include "base/geometry.h"
 
 #include <cstdint>
 

@@ -3,7 +3,7 @@
 // members directly; the record reaches the registry only through Save.
 #pragma once
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <cstdint>
 

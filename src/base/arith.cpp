@@ -1,4 +1,4 @@
-#include "app/arith.h"
+#include "base/arith.h"
 
 #include <climits>
 

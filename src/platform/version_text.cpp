@@ -1,4 +1,4 @@
-#include "app/version_text.h"
+#include "platform/version_text.h"
 
 const char kDefaultCompanyWord[] = "Orrin";
 

@@ -3,8 +3,8 @@
 // Placing a window from these values and taking them back is Win32 (placement_win.h).
 #pragma once
 
-#include "app/geometry.h"
-#include "app/registry_settings.h"
+#include "base/geometry.h"
+#include "settings/registry_settings.h"
 
 class CSettingsStore : public CRegistrySettings {
 public:
