@@ -70,13 +70,29 @@ calyx_prefix() {
 
 # Keeps one wineserver for the whole run and one idle Windows program alive, so that each
 # program starts fast and the clipboard outlives the program that filled it.
+# The Wine session's own processes (services, the desktop) live as long as the wineserver and
+# inherit the output of the program that started them: they are started here with none, so
+# that a pipe reading a program's output ends when the program does.
 calyx_start_wineserver() {
   wineserver -p >/dev/null 2>&1 </dev/null || true
-  local keeper=${1:-}
-  if [ -n "$keeper" ] && [ -f "$keeper" ]; then
-    wine "$keeper" >/dev/null 2>&1 </dev/null &
+  local keeper=${1:-$CALYX_ROOT/build/win64/tests/win_keepalive.exe}
+  if [ -f "$keeper" ]; then
+    calyx_running_in_prefix "$(basename "$keeper")" && return 0
+    setsid wine "$keeper" >/dev/null 2>&1 </dev/null &
     CALYX_PIDS+=($!)
+    for _ in $(seq 1 100); do calyx_running_in_prefix 'explorer.exe' && break; sleep 0.1; done
+  else
+    timeout 60 wine cmd /c exit >/dev/null 2>&1 </dev/null || true
   fi
+}
+
+# Whether a process whose command line has $1 runs in this Wine prefix.
+calyx_running_in_prefix() {
+  local pid
+  for pid in $(pgrep -f "$1" 2>/dev/null); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && return 0
+  done
+  return 1
 }
 
 # Stops what this script started: Wine programs, the wineserver, the X server.

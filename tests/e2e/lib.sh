@@ -11,7 +11,11 @@ E2E_PIDS=()
 E2E_FAILS=0
 E2E_PASSES=0
 
+E2E_WORK=$(mktemp -d)
+
 e2e_cleanup() {
+  # Never leave a key or button held on a display others use.
+  xdotool keyup shift keyup ctrl keyup alt mouseup 1 mouseup 3 >/dev/null 2>&1
   local pid
   for pid in "${E2E_PIDS[@]}"; do
     wine "$CALYX_PROBE" close 3 >/dev/null 2>&1 </dev/null || true
@@ -19,23 +23,49 @@ e2e_cleanup() {
   done
   for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
   E2E_PIDS=()
+  rm -rf "$E2E_WORK"
 }
 trap e2e_cleanup EXIT
 
 probe() { timeout 30 wine "$CALYX_PROBE" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
+RULER_LINE=""
+RULER_PID=""
 
-# Removes the settings from both roots, so the next start is a first run.
+# The registry view of the program under test: the x86-64 program keeps its machine-wide
+# settings in the 64-bit view; an i686 one would keep them in the 32-bit view.
+REG_VIEW=${CALYX_REG_VIEW:-/reg:64}
+reg() { timeout 30 wine reg "$@" "$REG_VIEW" </dev/null 2>/dev/null | tr -d '\r'; }
+
+# Removes the settings from both roots, so the next start is a first run; fails when a key
+# is still there afterwards.
 reset_settings() {
-  wine reg delete "$CALYX_KEY" /f >/dev/null 2>&1 </dev/null || true
-  wine reg delete "$CALYX_USER_KEY" /f >/dev/null 2>&1 </dev/null || true
+  local key
+  for key in "$CALYX_KEY" "$CALYX_USER_KEY"; do
+    timeout 30 wine reg delete "$key" /f "$REG_VIEW" >/dev/null 2>&1 </dev/null
+    if timeout 30 wine reg query "$key" "$REG_VIEW" >/dev/null 2>&1 </dev/null; then
+      echo "FAIL: could not remove $key" >&2
+      E2E_FAILS=$((E2E_FAILS + 1))
+      return 1
+    fi
+  done
 }
 
-# reg_set SECTION NAME TYPE DATA
-reg_set() { wine reg add "$CALYX_KEY\\$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1 </dev/null; }
+# reg_set SECTION NAME TYPE DATA: writes a value and reads it back (a number by its value).
+reg_set() {
+  local want=$4 got
+  [ "$3" == REG_DWORD ] && want=$(( $4 >= 2**31 ? $4 - 2**32 : $4 ))
+  timeout 30 wine reg add "$CALYX_KEY\\$1" /v "$2" /t "$3" /d "$4" /f "$REG_VIEW" >/dev/null 2>&1 </dev/null
+  got=$(reg_dump "$1" | grep -F -x -- "$2=$want")
+  if [ -z "$got" ] && { [ "$3" == REG_DWORD ] || [ "$3" == REG_SZ ]; }; then
+    echo "FAIL: could not write $1\\$2 = $4" >&2
+    E2E_FAILS=$((E2E_FAILS + 1))
+    return 1
+  fi
+}
 
 # Prints "NAME=VALUE" lines of a section (numbers in decimal, strings as they are).
 reg_dump() {
-  wine reg query "$CALYX_KEY\\$1" </dev/null 2>/dev/null | tr -d '\r' | python3 -c '
+  reg query "$CALYX_KEY\\$1" | python3 -c '
 import sys, re
 for line in sys.stdin:
     m = re.match(r"^\s{4}(.+?)\s{4}(REG_\w+)\s{4}(.*)$", line)
@@ -49,24 +79,73 @@ for line in sys.stdin:
     print(f"{name}={data}")'
 }
 
-# Starts calyx.exe and waits for its window (it may be hidden); prints the probe's line.
+# Starts calyx.exe and waits until its window exists and has been placed (it may be hidden).
+# Sets RULER_LINE to the probe's report (empty when no ruler appeared) and RULER_PID.
 start_calyx() {
   wine "$CALYX_EXE" >/dev/null 2>&1 </dev/null &
-  E2E_PIDS+=($!)
-  probe wait 20
+  RULER_PID=$!
+  E2E_PIDS+=("$RULER_PID")
+  RULER_LINE=$(probe wait 20)
 }
 
-# Closes the ruler with its Close command and waits for the process to end.
+# Closes every ruler with its Close command and waits until their processes have ended, so
+# that their settings are written before anything reads or changes the registry.
 stop_calyx() {
-  probe close 15 >/dev/null || true
+  probe close 20 >/dev/null || { echo "FAIL: a ruler did not end on Close" >&2; E2E_FAILS=$((E2E_FAILS + 1)); }
   local pid
   for pid in "${E2E_PIDS[@]}"; do
-    for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    kill "$pid" 2>/dev/null || true
+    wait_until 10 not_running "$pid" || kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null || true
   done
   E2E_PIDS=()
 }
+
+not_running() { ! kill -0 "$1" 2>/dev/null; }
+
+# wait_until SECONDS COMMAND...: runs the command until it succeeds, at most SECONDS long.
+wait_until() {
+  local limit=$1 end
+  shift
+  end=$(( $(date +%s%N) + limit * 1000000000 ))
+  until "$@"; do
+    [ "$(date +%s%N)" -lt "$end" ] || return 1
+    sleep 0.05
+  done
+}
+
+# wait_change OLD COMMAND...: runs the command until its output differs from OLD (at most
+# 5 s); prints the last output.
+wait_change() {
+  local old=$1 now end
+  shift
+  end=$(( $(date +%s%N) + 5000000000 ))
+  while now=$("$@"); [ "$now" == "$old" ] && [ "$(date +%s%N)" -lt "$end" ]; do sleep 0.02; done
+  echo "$now"
+}
+
+# output_is WANT COMMAND...: whether the command prints exactly WANT (for wait_until).
+output_is() { local want=$1; shift; [ "$("$@")" == "$want" ]; }
+
+# The ruler's X window (by process: other Calyx windows may share the display).
+ruler_wid() { xdotool search --all --pid "$1" --name '^Calyx' 2>/dev/null | head -n 1; }
+# "x y w h" of a window, from xdotool's geometry report.
+geometry() {
+  timeout 5 xdotool getwindowgeometry "$1" 2>/dev/null |
+    awk '/Position:/ { split($2, p, ","); x = p[1]; y = p[2] }
+         /Geometry:/ { split($2, g, "x"); print x, y, g[1], g[2] }'
+}
+name() { timeout 5 xdotool getwindowname "$1" 2>/dev/null; }
+
+# Screenshots of the whole screen, by name, and what is in them.
+shot() { import -window root "$E2E_WORK/$1.png"; }
+pixel() { convert "$E2E_WORK/$1.png" -format "%[pixel:p{$2,$3}]" info:; }
+# Number of pixels of one exact colour (#RRGGBB) in a region WxH+X+Y of a screenshot.
+count_color() {
+  convert "$E2E_WORK/$1.png" -crop "$2" +repage -format %c histogram:info:- |
+    awk -v c="$3" 'toupper($0) ~ c { n += $1 } END { print n + 0 }'
+}
+# A checksum of a region's pixels.
+region_sum() { convert "$E2E_WORK/$1.png" -crop "$2" +repage -format '%#' info:; }
 
 field() { sed -n "s/^\(.* \)\{0,1\}$1=\([^ ]*\).*/\2/p" | head -n 1; }
 

@@ -3,7 +3,7 @@
 source "$(dirname "$0")/lib.sh"
 reset_settings
 
-line=$(start_calyx)
+start_calyx; line=$RULER_LINE
 check "ruler window appears" 1 "$([ -n "$line" ] && echo 1 || echo 0)"
 metrics=$(probe metrics)
 W=$(echo "$metrics" | sed -n 's/.*SCREEN=\([0-9]*\),.*/\1/p')

@@ -10,14 +10,15 @@ reg_set Sizing "HK Set" REG_DWORD 1
 reg_set Sizing "HKV Set" REG_DWORD 0x79   # F10
 reg_set Sizing "HKM Set" REG_DWORD 3
 
-start_calyx >/dev/null
+start_calyx
 check "first instance shows no message" 1 "$(probe msgbox 2 >/dev/null && echo 0 || echo 1)"
 wine "$CALYX_EXE" >/dev/null 2>&1 </dev/null &
 E2E_PIDS+=($!)
 text=$(probe msgbox 20)
 check "the error names code 1409" "Error #1409: " "${text:0:13}"
 probe msgbox-ok >/dev/null
-sleep 1
+no_msgbox() { ! probe msgbox 0 >/dev/null; }
+check "the message closes on OK" 0 "$(wait_until 10 no_msgbox; echo $?)"
 check "no second message (hot key 2 not tried)" 1 "$(probe msgbox 2 >/dev/null && echo 0 || echo 1)"
 check "both rulers run" 2 "$(probe count)"
 stop_calyx

@@ -9,7 +9,7 @@ reg_set Window Bounds.left REG_DWORD 0xFFFFD8F0   # -10000
 reg_set Window Bounds.top REG_DWORD 20000
 reg_set Window Bounds.right REG_DWORD 0xFFFFDA80  # -9600
 reg_set Window Bounds.bottom REG_DWORD 20056
-line=$(start_calyx)
+start_calyx; line=$RULER_LINE
 check "off-screen bounds come back" "-368,992,32,1048" "$(echo "$line" | field RECT)"
 stop_calyx
 
@@ -24,7 +24,7 @@ reg_set View NotInTaskBar REG_DWORD 1
 reg_set Window "On top" REG_DWORD 1
 reg_set Window State REG_DWORD 7
 reg_set View Scale REG_SZ 150
-line=$(start_calyx)
+start_calyx; line=$RULER_LINE
 check "hidden" 0 "$(echo "$line" | field VISIBLE)"
 check "style" "0x8000F220" "$(echo "$line" | field STYLE)"
 check "tool window, topmost" "0x00000088" "$(echo "$line" | field EXSTYLE)"

@@ -2,6 +2,7 @@
 // the system sees it: its style, placement and visibility, message boxes it shows, and to
 // close it through its own Close command.
 //   calyx_probe find | wait SECONDS | close SECONDS | metrics | msgbox | msgbox-ok | count
+// "close" returns once every ruler's process has ended (and so written its settings).
 #include <windows.h>
 
 #include <cstdio>
@@ -14,6 +15,9 @@ struct Found {
     HWND hwnd = nullptr;
     int count = 0;
     bool closeAll = false;
+    // With closeAll: the processes of the rulers that were told to close.
+    HANDLE processes[MAXIMUM_WAIT_OBJECTS] = {};
+    DWORD processCount = 0;
 };
 
 BOOL CALLBACK FindRuler(HWND hWnd, LPARAM lParam)
@@ -25,8 +29,18 @@ BOOL CALLBACK FindRuler(HWND hWnd, LPARAM lParam)
     auto* f = reinterpret_cast<Found*>(lParam);
     if (!f->hwnd)
         f->hwnd = hWnd;
-    if (f->closeAll)
+    if (f->closeAll) {
+        // The process writes its settings after the window is gone: whoever waits for the
+        // close waits for the process, not for the window.
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hWnd, &pid);
+        HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, pid);
+        if (h && f->processCount < MAXIMUM_WAIT_OBJECTS)
+            f->processes[f->processCount++] = h;
+        else if (h)
+            CloseHandle(h);
         PostMessageA(hWnd, WM_COMMAND, 57665, 0);
+    }
     ++f->count;
     return TRUE;
 }
@@ -137,7 +151,12 @@ int main(int argc, char** argv)
         EnumWindows(&FindRuler, reinterpret_cast<LPARAM>(&f));
         if (!f.hwnd)
             return 1;
-        return WaitFor([] { return Ruler().hwnd == nullptr; }, seconds) ? 0 : 1;
+        const DWORD r = f.processCount
+                            ? WaitForMultipleObjects(f.processCount, f.processes, TRUE, DWORD(seconds * 1000))
+                            : WAIT_FAILED;
+        for (DWORD i = 0; i < f.processCount; ++i)
+            CloseHandle(f.processes[i]);
+        return r < WAIT_OBJECT_0 + f.processCount ? 0 : 1;
     }
     if (!std::strcmp(cmd, "metrics")) {
         RECT work{};
