@@ -80,7 +80,16 @@ calyx_start_wineserver() {
     calyx_running_in_prefix "$(basename "$keeper")" && return 0
     setsid wine "$keeper" >/dev/null 2>&1 </dev/null &
     CALYX_PIDS+=($!)
-    for _ in $(seq 1 100); do calyx_running_in_prefix 'explorer.exe' && break; sleep 0.1; done
+    # The first program of a session starts the session itself (wineboot, the menu builder,
+    # the services, the desktop). Tests start once that is done, so that nothing of it is
+    # started later by a test whose output ctest reads to the end.
+    local i
+    for i in $(seq 1 600); do
+      calyx_running_in_prefix 'explorer.exe' && ! calyx_running_in_prefix 'wineboot.exe' &&
+        ! calyx_running_in_prefix 'winemenubuilder.exe' && break
+      sleep 0.1
+    done
+    [ "$i" -lt 600 ] || say "the Wine session did not finish starting in 60 s"
   else
     timeout 60 wine cmd /c exit >/dev/null 2>&1 </dev/null || true
   fi
@@ -90,7 +99,7 @@ calyx_start_wineserver() {
 calyx_running_in_prefix() {
   local pid
   for pid in $(pgrep -f "$1" 2>/dev/null); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && return 0
+    { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && return 0
   done
   return 1
 }
