@@ -83,7 +83,7 @@ calyx_start_wineserver() {
     timeout 60 wine cmd /c exit >/dev/null 2>&1 </dev/null || true
     return 0
   fi
-  pid=$(cat "$mark" 2>/dev/null)
+  pid=$(cat "$mark" 2>/dev/null || true)
   [ -n "$pid" ] && [ -f "$mark.ready" ] && kill -0 "$pid" 2>/dev/null && return 0
   rm -f "$mark.ready"
   setsid wine "$keeper" "Z:$(tr / '\\' <<<"$mark.ready")" >/dev/null 2>&1 </dev/null &
