@@ -88,6 +88,13 @@ start_calyx() {
   RULER_LINE=$(probe wait 20)
 }
 
+# start_calyx, then WID: the ruler's X window. Ends the session when no ruler appeared.
+start_ruler_window() {
+  start_calyx
+  WID=$(ruler_wid "$RULER_PID")
+  [ -n "$WID" ] || { echo "FAIL: no ruler window appeared"; exit 1; }
+}
+
 # Closes every ruler with its Close command and waits until their processes have ended, so
 # that their settings are written before anything reads or changes the registry.
 stop_calyx() {

@@ -28,9 +28,7 @@ tray_icon_point() {
 
 reset_settings
 xdotool mousemove 640 900
-start_calyx
-WID=$(ruler_wid "$RULER_PID")
-[ -n "$WID" ] || { echo "FAIL: no ruler window appeared"; exit 1; }
+start_ruler_window
 read -r X Y W H <<<"$(geometry "$WID")"
 timeout 5 xdotool windowfocus --sync "$WID" || check "focus the ruler" 0 1
 
