@@ -154,6 +154,19 @@ count_color() {
 # A checksum of a region's pixels.
 region_sum() { convert "$E2E_WORK/$1.png" -crop "$2" +repage -format '%#' info:; }
 
+# Where the ruler's tray icon is: the middle of its yellow in Wine's system tray window.
+tray_icon_point() {
+  local tray
+  tray=$(xdotool search --name '^Wine System Tray$' 2>/dev/null | head -n 1)
+  [ -n "$tray" ] || return 1
+  local tx ty tw th
+  read -r tx ty tw th <<<"$(geometry "$tray")"
+  shot tray
+  convert "$E2E_WORK/tray.png" -crop "${tw}x${th}+${tx}+${ty}" +repage txt:- |
+    awk -v x0="$tx" -v y0="$ty" -F'[,: ]+' '/#FFD600/ { sx += $1; sy += $2; n++ }
+      END { if (n) printf "%d %d\n", x0 + sx / n, y0 + sy / n; else exit 1 }'
+}
+
 field() { sed -n "s/^\(.* \)\{0,1\}$1=\([^ ]*\).*/\2/p" | head -n 1; }
 
 check() {  # check DESCRIPTION WANT GOT
