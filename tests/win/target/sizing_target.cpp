@@ -4,6 +4,7 @@
 //   sizing_target rect TITLE [CONTROL]
 //                             prints "left top right bottom" of the top-level window with that
 //                             title (or of its control with that id) and its style in hex
+// Each window counts the times it was moved or sized in its property "moves".
 // The standard set, each found by its title:
 //   "Sizing target: resizable"  an overlapped window with a button (101) and a child window
 //                               with a sizing border (102)
@@ -19,6 +20,11 @@ namespace {
 
 LRESULT CALLBACK TargetProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    // How often the window was moved or sized, for whoever wants to know whether it was.
+    if (msg == WM_WINDOWPOSCHANGED) {
+        const auto n = reinterpret_cast<UINT_PTR>(GetPropA(hWnd, "moves"));
+        SetPropA(hWnd, "moves", reinterpret_cast<HANDLE>(n + 1));
+    }
     if (msg == WM_CLOSE && GetPropA(hWnd, "quits")) {
         PostQuitMessage(0);
         return 0;

@@ -1,0 +1,83 @@
+#include "support/target_process.h"
+
+#include <cstdio>
+#include <cstring>
+
+bool WaitFor(bool (*done)(void*), void* context, int maxMs)
+{
+    const DWORD start = GetTickCount();
+    while (!done(context)) {
+        if (int(GetTickCount() - start) > maxMs)
+            return false;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+    return true;
+}
+
+RECT WindowRectOf(HWND window)
+{
+    RECT rc{};
+    GetWindowRect(window, &rc);
+    return rc;
+}
+
+CTargetProcess::CTargetProcess(const char* args, const char* readyTitle)
+{
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (char* slash = std::strrchr(path, '\\'))
+        slash[1] = '\0';
+    char command[MAX_PATH + 64];
+    std::snprintf(command, sizeof command, "\"%ssizing_target.exe\" %s", path, args);
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_process))
+        return;
+    struct Ask {
+        const char* title;
+    } ask{readyTitle};
+    m_bReady = WaitFor([](void* c) { return Window(static_cast<Ask*>(c)->title) != nullptr; }, &ask, 10000);
+}
+
+CTargetProcess::~CTargetProcess()
+{
+    if (!m_process.hProcess)
+        return;
+    TerminateProcess(m_process.hProcess, 0);
+    WaitForSingleObject(m_process.hProcess, 5000);
+    CloseHandle(m_process.hThread);
+    CloseHandle(m_process.hProcess);
+}
+
+HWND CTargetProcess::Window(const char* title)
+{
+    return FindWindowA("SizingTarget", title);
+}
+
+bool CTargetProcess::Place(HWND window, int x, int y, int cx, int cy)
+{
+    if (IsZoomed(window) || IsIconic(window))
+        ShowWindow(window, SW_RESTORE);
+    SetWindowPos(window, nullptr, x, y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    struct Want {
+        HWND w;
+        RECT r;
+    } want{window, {x, y, x + cx, y + cy}};
+    return WaitFor(
+        [](void* c) {
+            auto* w = static_cast<Want*>(c);
+            const RECT now = WindowRectOf(w->w);
+            return EqualRect(&now, &w->r) != FALSE && !IsZoomed(w->w);
+        },
+        &want);
+}
+
+UINT_PTR CTargetProcess::Moves(HWND window)
+{
+    return reinterpret_cast<UINT_PTR>(GetPropA(window, "moves"));
+}
