@@ -381,7 +381,7 @@ TEST_F(SizingDialogs, SetSizePickerChecksTheTextFirstAndTheRightButtonCancels)
 TEST_F(SizingDialogs, FlashingLeavesTheWindowAsItWas)
 {
     HWND borderless = CTargetProcess::Window(CTargetProcess::kBorderless);
-    ASSERT_TRUE(CTargetProcess::Place(borderless, 750, 560, 200, 150));
+    ASSERT_TRUE(CTargetProcess::Place(borderless, 750, 560, 200, 120));
     PumpUntilIdle();
     const RECT r = WindowRectOf(borderless);
     auto edge = [&] {

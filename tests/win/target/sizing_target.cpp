@@ -2,8 +2,8 @@
 //   sizing_target show        the standard set (below), until its first window is closed
 //   sizing_target grid N      N x N small resizable windows over the screen, until closed
 //   sizing_target rect TITLE [CONTROL]
-//                             prints "left top right bottom" of the top-level window with that
-//                             title (or of its control with that id) and its style in hex
+//                             prints "left top right bottom style text" of the top-level window
+//                             with that title (or of its control with that id), style in hex
 // Each window counts the times it was moved or sized in its property "moves".
 // The standard set, each found by its title:
 //   "Sizing target: resizable"  an overlapped window with a button (101) and a child window
@@ -70,7 +70,7 @@ int Show()
                     200, 150, main, reinterpret_cast<HMENU>(102), GetModuleHandleA(nullptr), nullptr);
     Make("Sizing target: fixed", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 750, 200, 300, 200);
     Make("Sizing target: popup", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 350, 560, 300, 200, main);
-    Make("Sizing target: borderless", WS_POPUP | WS_THICKFRAME, 750, 560, 200, 150);
+    Make("Sizing target: borderless", WS_POPUP | WS_THICKFRAME, 750, 560, 200, 120);
     return Loop();
 }
 
@@ -101,8 +101,12 @@ int Rect(const char* title, const char* control)
         return 1;
     RECT r{};
     GetWindowRect(w, &r);
-    std::printf("%ld %ld %ld %ld 0x%08lX\n", r.left, r.top, r.right, r.bottom,
-                static_cast<unsigned long>(GetWindowLongPtrA(w, GWL_STYLE)));
+    // WM_GETTEXT, not GetWindowText: another program's combo box answers only the message.
+    char text[256] = "";
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &copied);
+    std::printf("%ld %ld %ld %ld 0x%08lX %s\n", r.left, r.top, r.right, r.bottom,
+                static_cast<unsigned long>(GetWindowLongPtrA(w, GWL_STYLE)), text);
     return 0;
 }
 
