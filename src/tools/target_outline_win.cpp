@@ -30,7 +30,11 @@ const char* OutlineClass()
 
 CTargetOutline::~CTargetOutline()
 {
-    Hide();
+    for (HWND& edge : m_edges) {
+        if (edge)
+            DestroyWindow(edge);
+        edge = nullptr;
+    }
 }
 
 void CTargetOutline::Show(HWND target)
@@ -68,8 +72,11 @@ void CTargetOutline::Show(HWND target)
     for (int i = 0; i < 4; ++i) {
         const Piece& p = pieces[i];
         const UINT show = p.cx > 0 && p.cy > 0 ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;
-        if (m_edges[i])
-            SetWindowPos(m_edges[i], HWND_TOPMOST, p.x, p.y, p.cx, p.cy, SWP_NOACTIVATE | show);
+        if (!m_edges[i])
+            continue;
+        SetWindowPos(m_edges[i], HWND_TOPMOST, p.x, p.y, p.cx, p.cy, SWP_NOACTIVATE | show);
+        // Painted now: the drag's messages come faster than the loop would get to it.
+        UpdateWindow(m_edges[i]);
     }
     m_hwndTarget = target;
     m_rcShown = rc;
@@ -77,11 +84,10 @@ void CTargetOutline::Show(HWND target)
 
 void CTargetOutline::Hide()
 {
-    for (HWND& edge : m_edges) {
-        if (edge)
-            DestroyWindow(edge);
-        edge = nullptr;
-    }
+    if (m_hwndTarget)
+        for (HWND edge : m_edges)
+            if (edge)
+                ShowWindow(edge, SW_HIDE);
     m_hwndTarget = nullptr;
     m_rcShown = RECT{};
 }

@@ -16,7 +16,8 @@ public:
     // Lays the outline along `target`'s window rectangle (null hides it). Nothing is done
     // when it is already there.
     void Show(HWND target);
-    // Removes the outline's windows.
+    // Takes the outline off the screen. Its windows are kept for the next drag (making them
+    // anew would cost the first crossing of every drag); they go with this object.
     void Hide();
     HWND Target() const { return m_hwndTarget; }
 

@@ -28,12 +28,17 @@ RECT WindowRectOf(HWND window)
 
 CTargetProcess::CTargetProcess(const char* args, const char* readyTitle)
 {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (char* slash = std::strrchr(path, '\\'))
+    char folder[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, folder, MAX_PATH);
+    if (char* slash = std::strrchr(folder, '\\'))
         slash[1] = '\0';
-    char command[MAX_PATH + 64];
-    std::snprintf(command, sizeof command, "\"%ssizing_target.exe\" %s", path, args);
+    // Beside the test programs; the benchmark programs have it in the tests' folder.
+    char exe[MAX_PATH + 32];
+    std::snprintf(exe, sizeof exe, "%ssizing_target.exe", folder);
+    if (GetFileAttributesA(exe) == INVALID_FILE_ATTRIBUTES)
+        std::snprintf(exe, sizeof exe, "%s..\\tests\\sizing_target.exe", folder);
+    char command[MAX_PATH + 128];
+    std::snprintf(command, sizeof command, "\"%s\" %s", exe, args);
     STARTUPINFOA si{};
     si.cb = sizeof si;
     if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_process))

@@ -1,6 +1,7 @@
 // Windows of another program for the sizing tool's tests, and a way to read where windows are.
 //   sizing_target show        the standard set (below), until its first window is closed
-//   sizing_target grid N      N x N small resizable windows over the screen, until closed
+//   sizing_target grid N [TOP] N x N small resizable windows over the screen below TOP (100),
+//                             titled "Sizing grid 0" and on, until the first is closed
 //   sizing_target rect TITLE [CONTROL]
 //                             prints "left top right bottom style text" of the top-level window
 //                             with that title (or of its control with that id), style in hex
@@ -74,16 +75,16 @@ int Show()
     return Loop();
 }
 
-int Grid(int n)
+int Grid(int n, int top)
 {
     const int cw = GetSystemMetrics(SM_CXSCREEN) / n;
-    const int ch = (GetSystemMetrics(SM_CYSCREEN) - 100) / n;
+    const int ch = (GetSystemMetrics(SM_CYSCREEN) - top) / n;
     HWND first = nullptr;
     for (int r = 0; r < n; ++r)
         for (int c = 0; c < n; ++c) {
             char title[32];
             std::snprintf(title, sizeof title, "Sizing grid %d", r * n + c);
-            HWND w = Make(title, WS_OVERLAPPEDWINDOW, c * cw, 100 + r * ch, cw, ch);
+            HWND w = Make(title, WS_OVERLAPPEDWINDOW, c * cw, top + r * ch, cw, ch);
             if (!first) {
                 first = w;
                 SetPropA(w, "quits", w);
@@ -118,9 +119,9 @@ int main(int argc, char** argv)
     if (!lstrcmpA(mode, "show"))
         return Show();
     if (!lstrcmpA(mode, "grid"))
-        return Grid(argc > 2 ? std::atoi(argv[2]) : 10);
+        return Grid(argc > 2 ? std::atoi(argv[2]) : 10, argc > 3 ? std::atoi(argv[3]) : 100);
     if (!lstrcmpA(mode, "rect") && argc > 2)
         return Rect(argv[2], argc > 3 ? argv[3] : nullptr);
-    std::fprintf(stderr, "usage: sizing_target show | grid N | rect TITLE [CONTROL]\n");
+    std::fprintf(stderr, "usage: sizing_target show | grid N [TOP] | rect TITLE [CONTROL]\n");
     return 2;
 }
