@@ -76,35 +76,6 @@ int CountOwnWindows()
     return c.n;
 }
 
-// One screen pixel as the screen shows it (copied into a 1 x 1 DIB: GetPixel on the screen
-// has no answer under Wine).
-class CScreenPixel {
-public:
-    CScreenPixel() : m_dc(CreateCompatibleDC(nullptr))
-    {
-        const BITMAPINFO bi = TopDownDibInfo(1, 1);
-        void* bits = nullptr;
-        m_bmp.Reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-        m_bits = static_cast<const std::uint32_t*>(bits);
-        m_old = SelectObject(m_dc, m_bmp.Get());
-    }
-    ~CScreenPixel() { SelectObject(m_dc, m_old); }
-    COLORREF At(int x, int y)
-    {
-        BitBlt(m_dc, 0, 0, 1, 1, m_screen, x, y, SRCCOPY);
-        GdiFlush();
-        const std::uint32_t v = *m_bits;
-        return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-    }
-
-private:
-    CScreenDC m_screen;
-    COwnedDC m_dc;
-    CBitmapHandle m_bmp;
-    const std::uint32_t* m_bits = nullptr;
-    HGDIOBJ m_old = nullptr;
-};
-
 void Drag(HWND picker, UINT msg, POINT screen)
 {
     ScreenToClient(picker, &screen);
@@ -140,7 +111,7 @@ void PickerDrag(int passes)
     Drag(picker, WM_LBUTTONDOWN, start);
     Drag(picker, WM_MOUSEMOVE, POINT{100, kGridTop + 100});
     Drag(picker, WM_RBUTTONDOWN, start);
-    CScreenPixel pixel;
+    CScreenDC screen;
     PumpUntilIdle();
     const int gdiBefore = CountGdiObjects();
     const int windowsBefore = CountOwnWindows();
@@ -167,7 +138,7 @@ void PickerDrag(int passes)
             // puts what was painted on the screen when the thread next looks at its messages,
             // as the message loop does after each move.
             const int x = (r.left + r.right) / 2, y = r.top + 1;
-            while (pixel.At(x, y) != outline && BenchNow() - t0 < 200) {
+            while (GetPixel(screen, x, y) != outline && BenchNow() - t0 < 200) {
                 MSG msg;
                 while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
                     DispatchMessageA(&msg);
