@@ -34,9 +34,9 @@ CTargetProcess::CTargetProcess(const char* args, const char* readyTitle)
         slash[1] = '\0';
     // Beside the test programs; the benchmark programs have it in the tests' folder.
     char exe[MAX_PATH + 32];
-    std::snprintf(exe, sizeof exe, "%ssizing_target.exe", folder);
+    std::snprintf(exe, sizeof exe, "%swin_sizing_target.exe", folder);
     if (GetFileAttributesA(exe) == INVALID_FILE_ATTRIBUTES)
-        std::snprintf(exe, sizeof exe, "%s..\\tests\\sizing_target.exe", folder);
+        std::snprintf(exe, sizeof exe, "%s..\\tests\\win_sizing_target.exe", folder);
     char command[MAX_PATH + 128];
     std::snprintf(command, sizeof command, "\"%s\" %s", exe, args);
     STARTUPINFOA si{};

@@ -1,4 +1,4 @@
-// The sizing tool's target windows in a process of their own (sizing_target.exe beside the
+// The sizing tool's target windows in a process of their own (win_sizing_target.exe beside the
 // test program), started for a test and ended with it.
 #pragma once
 
@@ -8,7 +8,7 @@
 
 class CTargetProcess {
 public:
-    // Starts "sizing_target ARGS" and waits until the window titled `readyTitle` exists (the
+    // Starts "win_sizing_target ARGS" and waits until the window titled `readyTitle` exists (the
     // standard set makes the borderless one last).
     explicit CTargetProcess(const char* args = "show", const char* readyTitle = kBorderless);
     ~CTargetProcess();

@@ -1,8 +1,8 @@
 // Windows of another program for the sizing tool's tests, and a way to read where windows are.
-//   sizing_target show        the standard set (below), until its first window is closed
-//   sizing_target grid N [TOP] N x N small resizable windows over the screen below TOP (100),
+//   win_sizing_target show        the standard set (below), until its first window is closed
+//   win_sizing_target grid N [TOP] N x N small resizable windows over the screen below TOP (100),
 //                             titled "Sizing grid 0" and on, until the first is closed
-//   sizing_target rect TITLE [CONTROL]
+//   win_sizing_target rect TITLE [CONTROL]
 //                             prints "left top right bottom style text" of the top-level window
 //                             with that title (or of its control with that id), style in hex
 // Each window counts the times it was moved or sized in its property "moves".
@@ -122,6 +122,6 @@ int main(int argc, char** argv)
         return Grid(argc > 2 ? std::atoi(argv[2]) : 10, argc > 3 ? std::atoi(argv[3]) : 100);
     if (!lstrcmpA(mode, "rect") && argc > 2)
         return Rect(argv[2], argc > 3 ? argv[3] : nullptr);
-    std::fprintf(stderr, "usage: sizing_target show | grid N [TOP] | rect TITLE [CONTROL]\n");
+    std::fprintf(stderr, "usage: win_sizing_target show | grid N [TOP] | rect TITLE [CONTROL]\n");
     return 2;
 }
