@@ -6,13 +6,13 @@
 #include "ruler/view_flags.h"
 #include "settings/ruler_settings.h"
 #include "support/ruler_fixture.h"
-#include "support/target_process.h"
+#include "support/message_recorder.h"
+#include "support/target_test.h"
 #include "tools/hot_key_dlg_win.h"
 #include "tools/hot_key_registration_win.h"
 #include "tools/sizing_ops_win.h"
 #include "tools/sizing_tool_dlg_win.h"
 #include "tools/window_picker_win.h"
-#include "win/message_box.h"
 #include "win/strings.h"
 
 #include <commctrl.h>
@@ -23,14 +23,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<std::string> g_messages;
-
-int RecordBox(HWND, const char* text, const char*, UINT)
-{
-    g_messages.push_back(text);
-    return IDOK;
-}
 
 constexpr WORD kF9 = VK_F9, kF10 = VK_F10, kF11 = VK_F11;
 constexpr WORD kCtrlAlt = MOD_CONTROL | MOD_ALT;
@@ -113,14 +105,8 @@ std::function<void(HWND)> PressOk(WORD value)
     };
 }
 
-class SizingDialogs : public testing::Test {
+class SizingDialogs : public CTargetWindowsTest {
 protected:
-    static void SetUpTestSuite() { target = new CTargetProcess(); }
-    static void TearDownTestSuite()
-    {
-        delete target;
-        target = nullptr;
-    }
     void SetUp() override
     {
         ASSERT_TRUE(target->Ready());
@@ -129,8 +115,6 @@ protected:
         // The ruler is the main window: the dialog's owner and the hot keys' window.
         ASSERT_TRUE(ruler.Create(RS_HORZ | RS_UNIT_PX | WS_THICKFRAME, RECT{100, 600, 400, 656}));
         SetMainWindow(ruler.ruler);
-        m_old = SetMessageBoxHook(&RecordBox);
-        g_messages.clear();
     }
     void TearDown() override
     {
@@ -141,7 +125,6 @@ protected:
         UnregisterHotKey(ruler.Hwnd(), HOTKEY_SET_SIZE);
         SetMainWindow(nullptr);
         ruler.Destroy();
-        SetMessageBoxHook(m_old);
     }
     // Opens the dialog away from the target windows.
     CSizingToolDlg* Open()
@@ -177,12 +160,11 @@ protected:
         return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     }
 
-    static CTargetProcess* target;
     CRulerFixture ruler;
     HWND resizable = nullptr;
-    MessageBoxHook m_old = nullptr;
+    CMessageRecorder m_recorder;
+    std::vector<std::string>& messages = m_recorder.Texts(); // the message boxes so far
 };
-CTargetProcess* SizingDialogs::target = nullptr;
 
 TEST_F(SizingDialogs, MadeOnceThenShownAndHidden)
 {
@@ -271,25 +253,25 @@ TEST_F(SizingDialogs, DataExchangeStoresOrRefusesTheSize)
     ToggleSizingTool(s());
     SetWindowTextA(Item(IDC_SIZE_TEXT), "abc x 5");
     EXPECT_FALSE(d->UpdateData(true));
-    EXPECT_EQ(g_messages, std::vector<std::string>{LoadResString(IDS_SIZE_INVALID)});
+    EXPECT_EQ(messages, std::vector<std::string>{LoadResString(IDS_SIZE_INVALID)});
     EXPECT_EQ(s().m_nWidth, 0);
     EXPECT_EQ(s().m_nHeight, 5);
     EXPECT_TRUE(d->IsVisible());
     EXPECT_EQ(GetParent(GetFocus()), Item(IDC_SIZE_TEXT));
     // Too long: the framework's text, and nothing stored.
-    g_messages.clear();
+    messages.clear();
     s().m_bDoHeight = 0;
     SetWindowTextA(Item(IDC_SIZE_TEXT), "12345678 x 123456");
     EXPECT_FALSE(d->UpdateData(true));
-    EXPECT_EQ(g_messages, std::vector<std::string>{"Please enter no more than 16 characters."});
+    EXPECT_EQ(messages, std::vector<std::string>{"Please enter no more than 16 characters."});
     EXPECT_EQ(s().m_nWidth, 0);
     EXPECT_EQ(s().m_bDoHeight, 0);
     // Get size and Set size refuse an invalid text before they act.
-    g_messages.clear();
+    messages.clear();
     SetWindowTextA(Item(IDC_SIZE_TEXT), "640 X 480");
     EXPECT_FALSE(SetTargetSize(s(), resizable));
     EXPECT_FALSE(GetTargetSize(s(), resizable));
-    EXPECT_EQ(g_messages.size(), 2u);
+    EXPECT_EQ(messages.size(), 2u);
     // Get size shows what it read.
     SetWindowTextA(Item(IDC_SIZE_TEXT), "1 x 1");
     EXPECT_TRUE(GetTargetSize(s(), resizable));
@@ -318,7 +300,7 @@ TEST_F(SizingDialogs, GetSizePickerOutlinesTheTargetAndReadsItOnRelease)
     EXPECT_EQ(d->m_pickerGet.OutlinedWindow(), nullptr);
     EXPECT_EQ(HICON(SendMessageA(picker, STM_GETICON, 0, 0)), LoadCachedIcon(IDI_PICKER));
     EXPECT_EQ(Text(IDC_SIZE_TEXT), std::to_string(400 - 2 * GetSystemMetrics(SM_CXFRAME)) + " x 480");
-    EXPECT_TRUE(g_messages.empty());
+    EXPECT_TRUE(messages.empty());
     // Released over the dialog itself: its owner, the ruler, which has a sizing border.
     MouseAt(picker, WM_LBUTTONDOWN, start.x, start.y);
     const POINT self = Centre(Item(IDC_HOT_KEY_GET));
@@ -330,7 +312,7 @@ TEST_F(SizingDialogs, GetSizePickerOutlinesTheTargetAndReadsItOnRelease)
     const DWORD t0 = GetTickCount();
     MouseAt(picker, WM_LBUTTONUP, fixed.x, fixed.y);
     EXPECT_GE(GetTickCount() - t0, 90u);
-    EXPECT_EQ(g_messages, std::vector<std::string>{LoadResString(IDS_SIZING_NOT_RESIZABLE)});
+    EXPECT_EQ(messages, std::vector<std::string>{LoadResString(IDS_SIZING_NOT_RESIZABLE)});
 }
 
 TEST_F(SizingDialogs, SetSizePickerChecksTheTextFirstAndTheRightButtonCancels)
@@ -341,7 +323,7 @@ TEST_F(SizingDialogs, SetSizePickerChecksTheTextFirstAndTheRightButtonCancels)
     SetWindowTextA(Item(IDC_SIZE_TEXT), "abc");
     MouseAt(picker, WM_LBUTTONDOWN, start.x, start.y);
     EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_EQ(g_messages, std::vector<std::string>{LoadResString(IDS_SIZE_INVALID)});
+    EXPECT_EQ(messages, std::vector<std::string>{LoadResString(IDS_SIZE_INVALID)});
     // A valid text takes its normal form when the drag starts.
     SetWindowTextA(Item(IDC_SIZE_TEXT), "500x400");
     MouseAt(picker, WM_LBUTTONDOWN, start.x, start.y);
@@ -367,15 +349,7 @@ TEST_F(SizingDialogs, SetSizePickerChecksTheTextFirstAndTheRightButtonCancels)
     // A real drag sets the size.
     MouseAt(picker, WM_LBUTTONDOWN, start.x, start.y);
     MouseAt(picker, WM_LBUTTONUP, over.x, over.y);
-    struct W {
-        HWND w;
-    } w{resizable};
-    EXPECT_TRUE(WaitFor(
-        [](void* c) {
-            const RECT r = WindowRectOf(static_cast<W*>(c)->w);
-            return r.right - r.left == 500 + 2 * GetSystemMetrics(SM_CXFRAME);
-        },
-        &w));
+    EXPECT_TRUE(WaitForRect(resizable, RECT{now.left, now.top, now.left + 500 + 2 * GetSystemMetrics(SM_CXFRAME), now.bottom}));
 }
 
 TEST_F(SizingDialogs, FlashingLeavesTheWindowAsItWas)
@@ -422,7 +396,7 @@ TEST_F(SizingDialogs, HotKeyDialogAcceptsAndRefuses)
         {0, true, 0, 0}, // no key: accepted (the hot key is not enabled here)
     };
     for (const auto& c : cases) {
-        g_messages.clear();
+        messages.clear();
         CHotKeyDlg dlg(ruler.Hwnd());
         dlg.m_nHotKeyId = HOTKEY_GET_SIZE;
         dlg.m_wVirtualKey = kF9;
@@ -435,9 +409,9 @@ TEST_F(SizingDialogs, HotKeyDialogAcceptsAndRefuses)
         if (c.accepted) {
             EXPECT_EQ(dlg.m_wVirtualKey, c.vk) << std::hex << c.value;
             EXPECT_EQ(dlg.m_wModifiers, c.mods) << std::hex << c.value;
-            EXPECT_TRUE(g_messages.empty()) << std::hex << c.value;
+            EXPECT_TRUE(messages.empty()) << std::hex << c.value;
         } else {
-            EXPECT_EQ(g_messages, std::vector<std::string>{"Invalid hot key."}) << std::hex << c.value;
+            EXPECT_EQ(messages, std::vector<std::string>{"Invalid hot key."}) << std::hex << c.value;
             EXPECT_EQ(dlg.m_wVirtualKey, kF9);
         }
     }
@@ -468,8 +442,8 @@ TEST_F(SizingDialogs, RedefiningAnEnabledHotKeyLeavesExactlyOneKeyLive)
         CTakenKey other(kCtrlAlt, kF11);
         ASSERT_TRUE(other.m_bTaken);
         EXPECT_EQ(define(kCtrlAltFlags | kF11), IDCANCEL);
-        ASSERT_EQ(g_messages.size(), 1u);
-        EXPECT_EQ(g_messages[0].substr(0, 12), "Error #1409:");
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].substr(0, 12), "Error #1409:");
         EXPECT_FALSE(IsFree(kCtrlAlt, kF9));
     }
     // Accepted: the new key is live, the old one is released.
@@ -517,8 +491,8 @@ TEST_F(SizingDialogs, EnableAndDefineRegisterThroughTheDialog)
         Click(IDC_ENABLE_SET);
         EXPECT_EQ(s().m_bHKSet, 0);
         EXPECT_FALSE(Checked(IDC_ENABLE_SET));
-        ASSERT_EQ(g_messages.size(), 1u);
-        EXPECT_EQ(g_messages[0].substr(0, 12), "Error #1409:");
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].substr(0, 12), "Error #1409:");
     }
     // Emptying an enabled key releases it, greys the box and leaves the setting alone.
     Click(IDC_ENABLE_SET);
@@ -541,7 +515,7 @@ TEST_F(SizingDialogs, StartUpRegistersEnabledDefinedKeysAndStopsAtTheFirstRefusa
     s().m_wHKVSet = kF10;
     s().m_wHKMSet = kCtrlAlt;
     RegisterSizingHotKeys(main, s());
-    EXPECT_TRUE(g_messages.empty());
+    EXPECT_TRUE(messages.empty());
     EXPECT_FALSE(IsFree(kCtrlAlt, kF10));
     UnregisterHotKey(main, HOTKEY_SET_SIZE);
     // Hot key 1 refused: one message, and hot key 2 is not tried.
@@ -550,8 +524,8 @@ TEST_F(SizingDialogs, StartUpRegistersEnabledDefinedKeysAndStopsAtTheFirstRefusa
     CTakenKey other(kCtrlAlt, kF9);
     ASSERT_TRUE(other.m_bTaken);
     RegisterSizingHotKeys(main, s());
-    ASSERT_EQ(g_messages.size(), 1u);
-    EXPECT_EQ(g_messages[0].substr(0, 12), "Error #1409:");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].substr(0, 12), "Error #1409:");
     EXPECT_TRUE(IsFree(kCtrlAlt, kF10));
 }
 

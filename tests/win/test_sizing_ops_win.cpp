@@ -5,10 +5,10 @@
 #include "ruler/view_flags.h"
 #include "settings/ruler_settings.h"
 #include "support/ruler_fixture.h"
-#include "support/target_process.h"
+#include "support/message_recorder.h"
+#include "support/target_test.h"
 #include "tools/sizing_ops_win.h"
 #include "tools/sizing_tool_dlg_win.h"
-#include "win/message_box.h"
 #include "win/strings.h"
 
 #include <gtest/gtest.h>
@@ -17,14 +17,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<std::string> g_messages;
-
-int RecordBox(HWND, const char* text, const char*, UINT)
-{
-    g_messages.push_back(text);
-    return IDOK;
-}
 
 std::string Msg(UINT id)
 {
@@ -37,14 +29,8 @@ std::string Str(const RECT& r)
            std::to_string(r.bottom);
 }
 
-class SizingOps : public testing::Test {
+class SizingOps : public CTargetWindowsTest {
 protected:
-    static void SetUpTestSuite() { target = new CTargetProcess(); }
-    static void TearDownTestSuite()
-    {
-        delete target;
-        target = nullptr;
-    }
     void SetUp() override
     {
         ASSERT_TRUE(target->Ready());
@@ -53,8 +39,6 @@ protected:
         popup = CTargetProcess::Window(CTargetProcess::kPopup);
         ASSERT_TRUE(CTargetProcess::Place(resizable, 300, 200, 400, 300));
         ASSERT_TRUE(CTargetProcess::Place(fixed, 750, 200, 300, 200));
-        m_old = SetMessageBoxHook(&RecordBox);
-        g_messages.clear();
         fx = GetSystemMetrics(SM_CXFRAME);
         fy = GetSystemMetrics(SM_CYFRAME);
     }
@@ -63,31 +47,13 @@ protected:
         if (g_pSizingToolDlg)
             DestroyWindow(g_pSizingToolDlg->m_hWnd);
         EXPECT_EQ(g_pSizingToolDlg, nullptr);
-        SetMessageBoxHook(m_old);
     }
-    // Waits for the other process to have taken a rectangle.
-    static bool Becomes(HWND w, const RECT& want)
-    {
-        struct W {
-            HWND w;
-            RECT r;
-        } c{w, want};
-        return WaitFor(
-            [](void* p) {
-                auto* c = static_cast<W*>(p);
-                const RECT now = WindowRectOf(c->w);
-                return EqualRect(&now, &c->r) != FALSE;
-            },
-            &c, 2000);
-    }
-
-    static CTargetProcess* target;
     CRulerSettings s;
     HWND resizable = nullptr, fixed = nullptr, popup = nullptr;
     int fx = 0, fy = 0;
-    MessageBoxHook m_old = nullptr;
+    CMessageRecorder m_recorder;
+    std::vector<std::string>& messages = m_recorder.Texts(); // the message boxes so far
 };
-CTargetProcess* SizingOps::target = nullptr;
 
 TEST_F(SizingOps, FrameThicknessFollowsTheStyle)
 {
@@ -133,7 +99,7 @@ TEST_F(SizingOps, GetSizeReadsTheDimensionsThatTakePart)
         EXPECT_EQ(s.m_nWidth, c.width) << c.doWidth << c.doHeight << c.doFrame;
         EXPECT_EQ(s.m_nHeight, c.height) << c.doWidth << c.doHeight << c.doFrame;
     }
-    EXPECT_TRUE(g_messages.empty());
+    EXPECT_TRUE(messages.empty());
     // Before the dialog was ever opened nothing shows it.
     EXPECT_EQ(g_pSizingToolDlg, nullptr);
 }
@@ -146,7 +112,7 @@ TEST_F(SizingOps, SetSizeMovesTheRightAndBottomEdgesOnly)
     s.m_bDoHeight = 1;
     s.m_bDoFrame = 0;
     EXPECT_TRUE(SetTargetSize(s, resizable));
-    EXPECT_TRUE(Becomes(resizable, RECT{300, 200, 300 + 500 + 2 * fx, 200 + 350 + 2 * fy}))
+    EXPECT_TRUE(WaitForRect(resizable, RECT{300, 200, 300 + 500 + 2 * fx, 200 + 350 + 2 * fy}))
         << Str(WindowRectOf(resizable));
     // Got back, the size is what was set.
     EXPECT_TRUE(GetTargetSize(s, resizable));
@@ -163,8 +129,8 @@ TEST_F(SizingOps, SetSizeMovesTheRightAndBottomEdgesOnly)
     s.m_bDoFrame = 1;
     s.m_nHeight = 250;
     EXPECT_TRUE(SetTargetSize(s, resizable));
-    EXPECT_TRUE(Becomes(resizable, RECT{300, 200, 300 + 500 + 2 * fx, 450})) << Str(WindowRectOf(resizable));
-    EXPECT_TRUE(g_messages.empty());
+    EXPECT_TRUE(WaitForRect(resizable, RECT{300, 200, 300 + 500 + 2 * fx, 450})) << Str(WindowRectOf(resizable));
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(SizingOps, RefusalsComeInTheirOrder)
@@ -182,13 +148,13 @@ TEST_F(SizingOps, RefusalsComeInTheirOrder)
     EXPECT_FALSE(GetTargetSize(s, reinterpret_cast<HWND>(0x7FFFFFF0)));
     const std::vector<std::string> want = {Msg(IDS_SIZING_MAXIMIZED), Msg(IDS_SIZING_MAXIMIZED),
                                            Msg(IDS_SIZING_NOT_RESIZABLE)};
-    EXPECT_EQ(g_messages, want);
+    EXPECT_EQ(messages, want);
     // Neither dimension taking part: the dialog is made, shown and in front, then the message.
-    g_messages.clear();
+    messages.clear();
     EXPECT_FALSE(GetTargetSize(s, resizable));
     ASSERT_NE(g_pSizingToolDlg, nullptr);
     EXPECT_TRUE(g_pSizingToolDlg->IsVisible());
-    EXPECT_EQ(g_messages, std::vector<std::string>{Msg(IDS_SIZING_NOTHING_INCLUDED)});
+    EXPECT_EQ(messages, std::vector<std::string>{Msg(IDS_SIZING_NOTHING_INCLUDED)});
 }
 
 TEST_F(SizingOps, StoredSizeBelowOneNeverReachesTheWindow)
@@ -200,9 +166,9 @@ TEST_F(SizingOps, StoredSizeBelowOneNeverReachesTheWindow)
         s.m_nHeight = size[1];
         s.m_bDoWidth = 1;
         s.m_bDoHeight = 0;
-        g_messages.clear();
+        messages.clear();
         EXPECT_FALSE(SetTargetSize(s, resizable));
-        EXPECT_EQ(g_messages, std::vector<std::string>{Msg(IDS_SIZE_INVALID)});
+        EXPECT_EQ(messages, std::vector<std::string>{Msg(IDS_SIZE_INVALID)});
         // The dialog is there to correct it, showing the stored numbers.
         ASSERT_NE(g_pSizingToolDlg, nullptr);
         EXPECT_TRUE(g_pSizingToolDlg->IsVisible());
@@ -242,7 +208,7 @@ TEST_F(SizingOps, ResizedWindowsStayWithinReachOfThePrimaryScreen)
         if (c.doHeight)
             s.m_nHeight = c.height;
         EXPECT_TRUE(SetTargetSize(s, resizable));
-        EXPECT_TRUE(Becomes(resizable, c.want)) << Str(c.start) << " gave " << Str(WindowRectOf(resizable));
+        EXPECT_TRUE(WaitForRect(resizable, c.want)) << Str(c.start) << " gave " << Str(WindowRectOf(resizable));
     }
 }
 
@@ -257,12 +223,12 @@ TEST_F(SizingOps, OwnedPopupAndChildWindowsStayWhereTheyAre)
     s.m_nWidth = 320;
     s.m_nHeight = 220;
     EXPECT_TRUE(SetTargetSize(s, popup));
-    EXPECT_TRUE(Becomes(popup, RECT{350, 560, 670, 780})) << Str(WindowRectOf(popup));
+    EXPECT_TRUE(WaitForRect(popup, RECT{350, 560, 670, 780})) << Str(WindowRectOf(popup));
     // A child window is placed within its parent.
     HWND child = GetDlgItem(resizable, CTargetProcess::kFramedChildId);
     const RECT before = WindowRectOf(child);
     EXPECT_TRUE(SetTargetSize(s, child));
-    EXPECT_TRUE(Becomes(child, RECT{before.left, before.top, before.left + 320, before.top + 220}))
+    EXPECT_TRUE(WaitForRect(child, RECT{before.left, before.top, before.left + 320, before.top + 220}))
         << Str(WindowRectOf(child));
 }
 
@@ -285,7 +251,7 @@ TEST_F(SizingOps, HotKeysActOnTheTopLevelWindowOfTheirTarget)
     EXPECT_EQ(rs.m_nHeight, 300);
     rs.m_nWidth = 420;
     SendMessageA(f.Hwnd(), WM_HOTKEY, HOTKEY_SET_SIZE, 0);
-    EXPECT_TRUE(Becomes(resizable, RECT{300, 200, 720, 500})) << Str(WindowRectOf(resizable));
+    EXPECT_TRUE(WaitForRect(resizable, RECT{300, 200, 720, 500})) << Str(WindowRectOf(resizable));
     // Other ids do nothing.
     rs.m_nWidth = 1;
     SendMessageA(f.Hwnd(), WM_HOTKEY, 3, 0);
@@ -298,7 +264,7 @@ TEST_F(SizingOps, HotKeysActOnTheTopLevelWindowOfTheirTarget)
     SendMessageA(f.Hwnd(), WM_HOTKEY, HOTKEY_GET_SIZE, 0);
     const RECT ruler = WindowRectOf(f.Hwnd());
     EXPECT_EQ(rs.m_nWidth, ruler.right - ruler.left);
-    EXPECT_TRUE(g_messages.empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 } // namespace

@@ -26,6 +26,21 @@ RECT WindowRectOf(HWND window)
     return rc;
 }
 
+bool WaitForRect(HWND window, const RECT& want, int maxMs)
+{
+    struct Want {
+        HWND w;
+        RECT r;
+    } c{window, want};
+    return WaitFor(
+        [](void* p) {
+            auto* c = static_cast<Want*>(p);
+            const RECT now = WindowRectOf(c->w);
+            return EqualRect(&now, &c->r) != FALSE;
+        },
+        &c, maxMs);
+}
+
 CTargetProcess::CTargetProcess(const char* args, const char* readyTitle)
 {
     char folder[MAX_PATH] = "";
@@ -69,17 +84,7 @@ bool CTargetProcess::Place(HWND window, int x, int y, int cx, int cy)
     if (IsZoomed(window) || IsIconic(window))
         ShowWindow(window, SW_RESTORE);
     SetWindowPos(window, nullptr, x, y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    struct Want {
-        HWND w;
-        RECT r;
-    } want{window, {x, y, x + cx, y + cy}};
-    return WaitFor(
-        [](void* c) {
-            auto* w = static_cast<Want*>(c);
-            const RECT now = WindowRectOf(w->w);
-            return EqualRect(&now, &w->r) != FALSE && !IsZoomed(w->w);
-        },
-        &want);
+    return WaitForRect(window, RECT{x, y, x + cx, y + cy}, 5000) && !IsZoomed(window);
 }
 
 UINT_PTR CTargetProcess::Moves(HWND window)

@@ -39,3 +39,5 @@ private:
 // Waits (bounded) until `done` holds, handling this thread's messages meanwhile.
 bool WaitFor(bool (*done)(void*), void* context, int maxMs = 5000);
 RECT WindowRectOf(HWND window);
+// Waits (bounded) until the window, maybe another process's, has the rectangle `want`.
+bool WaitForRect(HWND window, const RECT& want, int maxMs = 2000);
