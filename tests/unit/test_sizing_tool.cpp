@@ -203,13 +203,3 @@ TEST(HotKeyRules, TheDefineDialogAcceptsOnlyFunctionKeysOutsideTheReservedOnes)
         EXPECT_EQ(int(ClassifyHotKeyChoice(c.vk, c.mods, c.curVk, c.curMods)), int(c.want))
             << std::hex << c.vk << " " << c.mods << " from " << c.curVk << " " << c.curMods;
 }
-
-TEST(HotKeyRules, DefinedAndRegisteredAtStartUp)
-{
-    EXPECT_FALSE(IsHotKeyDefined(0, 0));
-    EXPECT_TRUE(IsHotKeyDefined(0x78, 0));
-    EXPECT_TRUE(IsHotKeyDefined(0, kModAlt));
-    EXPECT_FALSE(ShouldRegisterHotKey(1, 0, 0)); // enabled but no key: nothing, no message
-    EXPECT_FALSE(ShouldRegisterHotKey(0, 0x78, kModControl));
-    EXPECT_TRUE(ShouldRegisterHotKey(5, 0x78, 0));
-}
