@@ -182,3 +182,23 @@ finish() {
   printf '%d passed, %d failed\n' "$E2E_PASSES" "$E2E_FAILS"
   [ "$E2E_FAILS" -eq 0 ]
 }
+
+# The sizing tool's target windows, another program's (tests/win/helpers/sizing_target.cpp).
+CALYX_TARGET=$(dirname "$CALYX_PROBE")/win_sizing_target.exe
+TARGET_PID=""
+# "left top right bottom style text" of a top-level window by title, or of its control by id.
+target_rect() { timeout 30 wine "$CALYX_TARGET" rect "$@" </dev/null 2>/dev/null | tr -d '\r'; }
+start_targets() {
+  wine "$CALYX_TARGET" show >/dev/null 2>&1 </dev/null &
+  TARGET_PID=$!
+  E2E_PIDS+=("$TARGET_PID")
+  wait_until 20 target_rect "Sizing target: borderless" >/dev/null ||
+    { echo "FAIL: the target windows did not appear" >&2; E2E_FAILS=$((E2E_FAILS + 1)); }
+}
+stop_targets() {
+  kill "$TARGET_PID" 2>/dev/null
+  wait "$TARGET_PID" 2>/dev/null
+  local pid kept=()
+  for pid in "${E2E_PIDS[@]}"; do [ "$pid" == "$TARGET_PID" ] || kept+=("$pid"); done
+  E2E_PIDS=("${kept[@]}")
+}
