@@ -1,26 +1,14 @@
 #include "win/dialog.h"
 
+#include "base/text.h"
 #include "resource.h"
 #include "win/message_box.h"
 #include "win/strings.h"
 
-#include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <vector>
 
 namespace {
 const char kThisProp[] = "Calyx.CDialogBase";
-
-std::string ReplaceArgs(std::string text, const std::string& a1, const std::string& a2)
-{
-    for (auto [key, value] : {std::pair<const char*, const std::string*>{"%1", &a1}, {"%2", &a2}}) {
-        const std::size_t at = text.find(key);
-        if (at != std::string::npos)
-            text.replace(at, 2, *value);
-    }
-    return text;
-}
 
 std::string GetItemText(HWND hDlg, int id)
 {
@@ -45,18 +33,8 @@ void DDX_Text(CDataExchange& dx, int id, int& value)
         SetDlgItemInt(dx.m_hDlg, id, UINT(value), TRUE);
         return;
     }
-    const std::string text = GetItemText(dx.m_hDlg, id);
-    const char* p = text.c_str();
-    while (*p == ' ' || *p == '\t')
-        ++p;
-    char* end = nullptr;
-    errno = 0;
-    const long long v = std::strtoll(p, &end, 10);
-    while (end && (*end == ' ' || *end == '\t'))
-        ++end;
-    if (end == p || !end || *end != '\0' || errno == ERANGE || v < INT_MIN || v > INT_MAX)
+    if (!ParseWholeNumber(GetItemText(dx.m_hDlg, id), value))
         dx.Fail(id, LoadResString(IDS_PARSE_INT));
-    value = int(v);
 }
 
 void DDX_Text(CDataExchange& dx, int id, std::string& value)
@@ -79,7 +57,8 @@ void DDV_MinMaxInt(CDataExchange& dx, int id, int value, int minValue, int maxVa
 {
     if (!dx.m_bSaveAndValidate || (value >= minValue && value <= maxValue))
         return;
-    dx.Fail(id, ReplaceArgs(LoadResString(IDS_PARSE_INT_RANGE), std::to_string(minValue), std::to_string(maxValue)));
+    dx.Fail(id, InsertArg(InsertArg(LoadResString(IDS_PARSE_INT_RANGE), "%1", std::to_string(minValue)), "%2",
+                          std::to_string(maxValue)));
 }
 
 void DDX_Radio(CDataExchange& dx, int id, int& value)
@@ -113,7 +92,8 @@ void DDV_MaxChars(CDataExchange& dx, int id, const std::string& value, int maxCh
         return;
     }
     if (value.size() > std::size_t(maxChars))
-        dx.Fail(id, ReplaceArgs(LoadResString(IDS_PARSE_STRING_SIZE), std::to_string(maxChars), std::string()));
+        dx.Fail(id, InsertArg(InsertArg(LoadResString(IDS_PARSE_STRING_SIZE), "%1", std::to_string(maxChars)), "%2",
+                              std::string()));
 }
 
 CDialogBase::~CDialogBase()

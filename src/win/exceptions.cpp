@@ -1,5 +1,6 @@
 #include "win/exceptions.h"
 
+#include "base/text.h"
 #include "resource.h"
 
 #include "win/strings.h"
@@ -30,15 +31,6 @@ UINT FileErrorStringId(DWORD error)
     default: return IDS_FILE_GENERIC;
     }
 }
-
-// Replaces the first "%1" of a string-table text with `value`.
-std::string Fill(std::string text, const std::string& value)
-{
-    const std::size_t at = text.find("%1");
-    if (at != std::string::npos)
-        text.replace(at, 2, value);
-    return text;
-}
 } // namespace
 
 std::string CMemoryException::GetErrorMessage() const
@@ -53,7 +45,8 @@ std::string CResourceException::GetErrorMessage() const
 
 std::string CFileException::GetErrorMessage() const
 {
-    std::string text = Fill(LoadResString(FileErrorStringId(m_dwError)), m_strPath.empty() ? "(unknown file)" : m_strPath);
+    std::string text =
+        InsertArg(LoadResString(FileErrorStringId(m_dwError)), "%1", m_strPath.empty() ? "(unknown file)" : m_strPath);
     std::string reason;
     if (m_dwError != 0 && GetSystemErrorText(nullptr, m_dwError, reason) > 0)
         text += "\n\n" + reason;

@@ -1,5 +1,7 @@
 #include "win/strings.h"
 
+#include "base/text.h"
+
 std::string LoadResString(UINT id)
 {
     // The string table holds at most 4097 characters per entry; no resource of ours is long.
@@ -10,14 +12,5 @@ std::string LoadResString(UINT id)
 
 std::string LoadResStringPart(UINT id, int index)
 {
-    const std::string all = LoadResString(id);
-    std::size_t start = 0;
-    for (int i = 0; i < index; ++i) {
-        const std::size_t nl = all.find('\n', start);
-        if (nl == std::string::npos)
-            return std::string();
-        start = nl + 1;
-    }
-    const std::size_t end = all.find('\n', start);
-    return all.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    return TextPart(LoadResString(id), index);
 }

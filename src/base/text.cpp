@@ -1,0 +1,43 @@
+#include "base/text.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+bool ParseWholeNumber(const std::string& text, int& value)
+{
+    const char* p = text.c_str();
+    while (*p == ' ' || *p == '\t')
+        ++p;
+    char* end = nullptr;
+    errno = 0;
+    const long long v = std::strtoll(p, &end, 10);
+    while (end && (*end == ' ' || *end == '\t'))
+        ++end;
+    if (end == p || !end || *end != '\0' || errno == ERANGE || v < INT_MIN || v > INT_MAX)
+        return false;
+    value = int(v);
+    return true;
+}
+
+std::string InsertArg(std::string text, const char* key, const std::string& value)
+{
+    const std::string k(key);
+    const std::size_t at = text.find(k);
+    if (at != std::string::npos)
+        text.replace(at, k.size(), value);
+    return text;
+}
+
+std::string TextPart(const std::string& text, int index)
+{
+    std::size_t start = 0;
+    for (int i = 0; i < index; ++i) {
+        const std::size_t nl = text.find('\n', start);
+        if (nl == std::string::npos)
+            return std::string();
+        start = nl + 1;
+    }
+    const std::size_t end = text.find('\n', start);
+    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}

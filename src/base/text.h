@@ -1,0 +1,16 @@
+// Small text rules of the framework: a whole number typed into a field, the "%1" and "%2"
+// inserts of a string-table text, and the '\n'-separated parts of one.
+#pragma once
+
+#include <string>
+
+// A decimal int with an optional sign, white space before it and blanks or tabs after it:
+// anything else (no digits, other characters, a value past the int range) is refused with
+// false, and `value` is then left alone.
+bool ParseWholeNumber(const std::string& text, int& value);
+
+// The first occurrence of `key` ("%1", "%2") replaced by `value`; without one, `text` as it is.
+std::string InsertArg(std::string text, const char* key, const std::string& value);
+
+// Part `index` of `text` whose parts are separated by '\n' ("" when there is no such part).
+std::string TextPart(const std::string& text, int index);
