@@ -2,27 +2,21 @@
 
 #include "platform/icon_cache_win.h"
 #include "platform/screen_win.h"
+#include "platform/tray_rules.h"
 #include "win/handles.h"
 
 #include <cstring>
 
+static_assert(kNifMessage == NIF_MESSAGE && kNifIcon == NIF_ICON && kNifTip == NIF_TIP, "shell flags");
+static_assert(kWmLButtonUp == WM_LBUTTONUP && kWmLButtonDblClk == WM_LBUTTONDBLCLK && kWmRButtonUp == WM_RBUTTONUP,
+              "mouse messages");
+static_assert(sizeof(NOTIFYICONDATAA{}.szTip) == kTrayTipSize, "tip room");
+
 namespace {
 
-// The tip's room in the icon record, less its terminator.
-constexpr std::size_t kTipChars = 127;
-
-// Copies at most 127 bytes of `tip`, never half of a double-byte character, and terminates.
-void CopyTip(char (&dst)[128], const char* tip)
+bool IsLeadByte(unsigned char b)
 {
-    std::size_t n = 0;
-    while (tip[n] && n < kTipChars) {
-        const std::size_t step = IsDBCSLeadByte(BYTE(tip[n])) && tip[n + 1] ? 2 : 1;
-        if (n + step > kTipChars)
-            break;
-        n += step;
-    }
-    std::memcpy(dst, tip, n);
-    dst[n] = '\0';
+    return IsDBCSLeadByte(b) != FALSE;
 }
 
 bool TaskBarExists()
@@ -65,7 +59,7 @@ bool CTrayIcon::AddTrayIcon(HWND owner, UINT iconId, UINT callbackMessage, const
         m_nid.uFlags |= NIF_ICON;
 
     if (tip) {
-        CopyTip(m_nid.szTip, tip);
+        CutTrayTip(m_nid.szTip, tip, &IsLeadByte);
         m_nid.uFlags |= NIF_TIP;
     } else if (LoadStringA(GetModuleHandleA(nullptr), iconId, m_nid.szTip, sizeof m_nid.szTip) > 0) {
         m_nid.uFlags |= NIF_TIP;
@@ -80,29 +74,17 @@ bool CTrayIcon::AddTrayIcon(HWND owner, UINT iconId, UINT callbackMessage, const
 
 bool CTrayIcon::UpdateTrayIcon(UINT flags, HICON icon, const char* tip)
 {
-    if (flags == 0)
-        return true;
-    if (!m_bTrayIcon && !(m_nid.uFlags & NIF_MESSAGE))
-        return true;
-    if (flags & NIF_ICON) {
-        if (m_bTrayIcon && icon == m_nid.hIcon) {
-            m_nid.uFlags &= ~UINT(NIF_ICON);
-        } else {
-            m_nid.hIcon = icon;
-            m_nid.uFlags |= NIF_ICON;
-        }
-    }
-    if ((flags & NIF_TIP) && tip) {
-        char cut[128];
-        CopyTip(cut, tip);
-        if (!m_bTrayIcon || std::strcmp(cut, m_nid.szTip) != 0) {
-            std::memcpy(m_nid.szTip, cut, sizeof cut);
-            m_nid.uFlags |= NIF_TIP;
-        } else {
-            m_nid.uFlags &= ~UINT(NIF_TIP);
-        }
-    }
-    if (m_nid.uFlags == 0)
+    char cut[kTrayTipSize] = "";
+    if ((flags & NIF_TIP) && tip)
+        CutTrayTip(cut, tip, &IsLeadByte);
+    const TrayUpdate u = PlanTrayUpdate(flags, m_nid.uFlags, m_bTrayIcon != 0, icon == m_nid.hIcon, tip != nullptr,
+                                        std::strcmp(cut, m_nid.szTip) == 0);
+    if (u.storeIcon)
+        m_nid.hIcon = icon;
+    if (u.storeTip)
+        std::memcpy(m_nid.szTip, cut, sizeof cut);
+    m_nid.uFlags = u.pending;
+    if (!u.send)
         return true;
     if (!m_bTrayIcon && !TaskBarExists()) {
         m_nid.uFlags = 0;
@@ -137,20 +119,18 @@ bool CTrayIcon::RestoreTrayIcon()
 
 LRESULT CTrayIcon::OnTrayNotification(WPARAM iconId, LPARAM mouseMessage)
 {
-    if (UINT(iconId) != m_nid.uID)
+    const TrayClick click = TrayClickAction(UINT(iconId), m_nid.uID, UINT(mouseMessage));
+    if (click == TrayClick::kNone)
         return 0;
-    const UINT msg = UINT(mouseMessage);
-    if (msg == WM_LBUTTONUP) {
+    if (click == TrayClick::kActivate) {
         ActivateWindow(m_nid.hWnd);
         return 1;
     }
-    if (msg != WM_LBUTTONDBLCLK && msg != WM_RBUTTONUP)
-        return 0;
     CMenuHandle menu(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nMenuId ? m_nMenuId : m_nid.uID)));
     HMENU popup = menu ? GetSubMenu(menu, 0) : nullptr;
     if (!popup)
         return 0;
-    if (msg == WM_RBUTTONUP) {
+    if (click == TrayClick::kMenu) {
         SetMenuDefaultItem(popup, 0, TRUE);
         POINT pt{};
         GetCursorPos(&pt);
