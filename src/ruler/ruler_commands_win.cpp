@@ -13,6 +13,7 @@
 #include "ruler/caption_text.h"
 #include "ruler/command_dispatch_win.h"
 #include "ruler/view_flags.h"
+#include "ruler/window_moves.h"
 #include "settings/ruler_settings.h"
 #include "units/units.h"
 #include "win/convert.h"
@@ -194,15 +195,14 @@ void CRulerWnd::OnMoveToCursor(UINT)
         MessageBeep(MB_ICONHAND);
         return;
     }
-    OffsetRect(&rc, pointer.x - zero.x, pointer.y - zero.y);
-    RECT kept = rc;
-    KeepRectVisible(true, false, kept, 16, 16);
-    // A move that would leave less than 16 pixels of the ruler on the work area is refused.
-    if (!EqualRect(&kept, &rc)) {
+    const Rect moved = MoveZeroToPointer(FromRECT(rc), FromPOINT(zero), FromPOINT(pointer));
+    RECT area{};
+    GetMonitorArea(ToRECT(moved), &area, true);
+    if (!IsMoveToCursorAllowed(moved, FromRECT(area))) {
         MessageBeep(MB_ICONHAND);
         return;
     }
-    SetWindowPos(m_hWnd, nullptr, rc.left, rc.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(m_hWnd, nullptr, moved.left, moved.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CRulerWnd::OnResetWindow(UINT)

@@ -4,6 +4,7 @@
 
 #include "settings/ruler_settings.h"
 #include "resource.h"
+#include "ruler/window_moves.h"
 #include "tools/sizing_ops_win.h"
 #include "win/convert.h"
 #include "win/handles.h"
@@ -13,6 +14,8 @@
 // From the pointer to the top-left corner of the window being dragged, in screen pixels.
 // Only one drag can run at a time: the mouse capture sees to that.
 POINT g_ptDragOffset{};
+
+static_assert(kVkLeft == VK_LEFT && kVkUp == VK_UP && kVkRight == VK_RIGHT && kVkDown == VK_DOWN, "arrow keys");
 
 namespace {
 
@@ -115,38 +118,14 @@ void CRulerWnd::OnKeyDown(UINT key)
 {
     // One pixel per key-down, auto-repeated ones included; any other key applies the
     // rectangle unchanged.
-    int dx = 0;
-    int dy = 0;
-    switch (key) {
-    case VK_LEFT:
-        dx = -1;
-        break;
-    case VK_UP:
-        dy = -1;
-        break;
-    case VK_RIGHT:
-        dx = 1;
-        break;
-    case VK_DOWN:
-        dy = 1;
-        break;
-    default:
-        break;
-    }
-    RECT rc{};
-    GetWindowRect(m_hWnd, &rc);
-    if (GetAsyncKeyState(VK_SHIFT) < 0) {
-        // Resizing keeps the top-left corner. SetWindowPos consults WM_GETMINMAXINFO only for
-        // a window with a sizing border, so a borderless ruler asks for its minimum here.
-        MINMAXINFO limits{};
+    RECT wr{};
+    GetWindowRect(m_hWnd, &wr);
+    const bool resize = GetAsyncKeyState(VK_SHIFT) < 0;
+    MINMAXINFO limits{};
+    if (resize)
         SendMessageA(m_hWnd, WM_GETMINMAXINFO, 0, LPARAM(&limits));
-        if (dx > 0 || rc.right - rc.left + dx >= limits.ptMinTrackSize.x)
-            rc.right += dx;
-        if (dy > 0 || rc.bottom - rc.top + dy >= limits.ptMinTrackSize.y)
-            rc.bottom += dy;
-    } else {
-        OffsetRect(&rc, dx, dy);
-    }
+    const Size minimum{int(limits.ptMinTrackSize.x), int(limits.ptMinTrackSize.y)};
+    const RECT rc = ToRECT(ApplyArrowKey(FromRECT(wr), ArrowKeyStep(key), resize, minimum));
     SetWindowPos(m_hWnd, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }

@@ -7,6 +7,7 @@
 #include "platform/screen_win.h"
 #include "platform/version_info_win.h"
 #include "resource.h"
+#include "ruler/window_moves.h"
 #include "units/units.h"
 #include "win/convert.h"
 #include "win/exceptions.h"
@@ -210,11 +211,10 @@ void CRulerWnd::OnGetMinMaxInfo(MINMAXINFO* info)
 {
     RECT screen{};
     GetVirtualScreenRect(&screen);
-    const LONG cx = SaturateToInt(std::int64_t(screen.right - screen.left) * 5);
-    const LONG cy = SaturateToInt(std::int64_t(screen.bottom - screen.top) * 5);
-    info->ptMinTrackSize = POINT{32, 32};
-    info->ptMaxSize = POINT{cx, cy};
-    info->ptMaxTrackSize = POINT{cx, cy};
+    const WindowTrackLimits limits = RulerTrackLimits(FromRECT(screen));
+    info->ptMinTrackSize = POINT{limits.minTrack.cx, limits.minTrack.cy};
+    info->ptMaxSize = POINT{limits.maxSize.cx, limits.maxSize.cy};
+    info->ptMaxTrackSize = POINT{limits.maxTrack.cx, limits.maxTrack.cy};
 }
 
 void CRulerWnd::OnWindowPosChanged(const WINDOWPOS* pos)

@@ -1,0 +1,41 @@
+// Where the ruler window goes when the user moves it without dragging: one pixel per arrow
+// key (Shift resizes), and Move to Cursor; and the size limits it answers WM_GETMINMAXINFO
+// with. Rectangles are window rectangles in screen coordinates.
+#pragma once
+
+#include "base/geometry.h"
+
+#include <cstdint>
+
+// Virtual-key codes of the arrow keys.
+constexpr std::uint32_t kVkLeft = 0x25;
+constexpr std::uint32_t kVkUp = 0x26;
+constexpr std::uint32_t kVkRight = 0x27;
+constexpr std::uint32_t kVkDown = 0x28;
+
+// The one-pixel step of an arrow key; (0, 0) for any other key.
+Point ArrowKeyStep(std::uint32_t key);
+
+// The rectangle after one arrow key: moved by `step`, or with `resize` its right and bottom
+// edges moved by it (the top-left corner stays). A shrinking edge stops where the width or
+// height would go below `minimum`; growing is not limited here.
+Rect ApplyArrowKey(const Rect& window, Point step, bool resize, Size minimum);
+
+// Move to Cursor: the window moved so that the zero point `zero` lands on `pointer`.
+Rect MoveZeroToPointer(const Rect& window, Point zero, Point pointer);
+
+// How much of the ruler Move to Cursor must leave on the work area, in each direction.
+constexpr int kMoveToCursorMargin = 16;
+
+// Whether the moved window keeps 16 pixels on `workArea` (the work area of the monitor
+// nearest to it) horizontally and vertically: otherwise the move is refused.
+bool IsMoveToCursorAllowed(const Rect& moved, const Rect& workArea);
+
+struct WindowTrackLimits {
+    Size minTrack;
+    Size maxSize;
+    Size maxTrack;
+};
+
+// 32 x 32 at least; at most five times the virtual screen, maximized or tracked (saturated).
+WindowTrackLimits RulerTrackLimits(const Rect& virtualScreen);
