@@ -4,10 +4,15 @@
 #include "settings/ruler_settings.h"
 #include "tools/sizing_tool_dlg_win.h"
 #include "tools/target_rect.h"
+#include "tools/target_style.h"
 #include "win/convert.h"
 #include "win/message_box.h"
 #include "win/strings.h"
 #include "win/window.h"
+
+static_assert(kWsBorder == WS_BORDER && kWsDlgFrame == WS_DLGFRAME && kWsThickFrame == WS_THICKFRAME &&
+                  kWsMaximize == WS_MAXIMIZE && kWsChild == WS_CHILD,
+              "window styles");
 
 namespace {
 
@@ -45,27 +50,21 @@ void BringSizingToolForward(CRulerSettings& s)
 
 SIZE GetFrameThickness(HWND window)
 {
-    const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
-    if (style & WS_THICKFRAME)
-        return SIZE{GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME)};
-    if (style & WS_DLGFRAME)
-        return SIZE{GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYDLGFRAME)};
-    if (style & WS_BORDER)
-        return SIZE{GetSystemMetrics(SM_CXBORDER), GetSystemMetrics(SM_CYBORDER)};
-    return SIZE{0, 0};
+    switch (FrameKindOf(std::uint32_t(GetWindowLongPtrA(window, GWL_STYLE)))) {
+    case FrameKind::kSizing: return SIZE{GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME)};
+    case FrameKind::kDialog: return SIZE{GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYDLGFRAME)};
+    case FrameKind::kThin: return SIZE{GetSystemMetrics(SM_CXBORDER), GetSystemMetrics(SM_CYBORDER)};
+    default: return SIZE{0, 0};
+    }
 }
 
 BOOL CheckSizingTarget(CRulerSettings& s, HWND target, bool storedSizeUsed)
 {
     if (!target || !IsWindow(target))
         return FALSE;
-    const LONG_PTR style = GetWindowLongPtrA(target, GWL_STYLE);
-    if ((style & WS_MAXIMIZE) || IsZoomed(target)) {
-        ShowSizingMessage(IDS_SIZING_MAXIMIZED);
-        return FALSE;
-    }
-    if (!(style & WS_THICKFRAME)) {
-        ShowSizingMessage(IDS_SIZING_NOT_RESIZABLE);
+    const std::uint32_t style = std::uint32_t(GetWindowLongPtrA(target, GWL_STYLE));
+    if (const int refusal = TargetRefusalOf(style, IsZoomed(target) != FALSE)) {
+        ShowSizingMessage(UINT(refusal));
         return FALSE;
     }
     if (g_pSizingToolDlg) {
@@ -126,7 +125,7 @@ void ApplyTargetRect(HWND target, const RECT& windowRect)
     // GetParent names the owner of a pop-up window, which is positioned on the screen all
     // the same: only a child window is placed within its parent.
     HWND reference = nullptr;
-    if (GetWindowLongPtrA(target, GWL_STYLE) & WS_CHILD)
+    if (GetWindowLongPtrA(target, GWL_STYLE) & kWsChild)
         reference = GetParent(target);
     if (!reference)
         reference = GetDesktopWindow();

@@ -1,5 +1,8 @@
 #include "tools/target_outline_win.h"
 
+#include "tools/picker_rules.h"
+#include "win/convert.h"
+
 namespace {
 
 LRESULT CALLBACK OutlineProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -55,26 +58,14 @@ void CTargetOutline::Show(HWND target)
             edge = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT, cls, "",
                                    WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     }
-    // Top, bottom, left and right, inside the window's rectangle.
-    struct Piece {
-        int x, y, cx, cy;
-    };
-    const int k = kThickness;
-    const int w = rc.right - rc.left;
-    const int h = rc.bottom - rc.top;
-    const int side = h > 2 * k ? h - 2 * k : 0;
-    const Piece pieces[4] = {
-        {rc.left, rc.top, w, h < k ? h : k},
-        {rc.left, rc.bottom - k, w, h > k ? k : 0},
-        {rc.left, rc.top + k, w < k ? w : k, side},
-        {rc.right - k, rc.top + k, w > k ? k : 0, side},
-    };
+    OutlinePiece pieces[4];
+    LayOutlinePieces(FromRECT(rc), kThickness, pieces);
     for (int i = 0; i < 4; ++i) {
-        const Piece& p = pieces[i];
-        const UINT show = p.cx > 0 && p.cy > 0 ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;
+        const OutlinePiece& p = pieces[i];
         if (!m_edges[i])
             continue;
-        SetWindowPos(m_edges[i], HWND_TOPMOST, p.x, p.y, p.cx, p.cy, SWP_NOACTIVATE | show);
+        SetWindowPos(m_edges[i], HWND_TOPMOST, p.x, p.y, p.cx, p.cy,
+                     SWP_NOACTIVATE | (p.Shown() ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
         // Painted now: the drag's messages come faster than the loop would get to it.
         UpdateWindow(m_edges[i]);
     }

@@ -2,9 +2,11 @@
 
 #include "platform/icon_cache_win.h"
 #include "resource.h"
+#include "tools/picker_rules.h"
 #include "tools/size_text.h"
 #include "tools/sizing_ops_win.h"
 #include "tools/sizing_tool_dlg_win.h"
+#include "tools/target_style.h"
 #include "win/handles.h"
 
 #include <windowsx.h>
@@ -39,21 +41,32 @@ void InvertWindowOutline(HWND window, int penWidth)
     SetROP2(dc, oldRop);
 }
 
+PickerMessage PickerMessageOf(UINT msg)
+{
+    switch (msg) {
+    case WM_LBUTTONDOWN: return PickerMessage::kLButtonDown;
+    case WM_LBUTTONUP: return PickerMessage::kLButtonUp;
+    case WM_MOUSEMOVE: return PickerMessage::kMouseMove;
+    case WM_SETCURSOR: return PickerMessage::kSetCursor;
+    case WM_RBUTTONDOWN: return PickerMessage::kRButtonDown;
+    case WM_CAPTURECHANGED: return PickerMessage::kCaptureChanged;
+    default: return PickerMessage::kOther;
+    }
+}
+
 } // namespace
 
 BOOL FlashWindowFrame(HWND window, int count, int stepMs)
 {
     if (!window || !IsWindow(window) || !IsWindowVisible(window))
         return FALSE;
-    const LONG_PTR caption = GetWindowLongPtrA(window, GWL_STYLE) & (WS_BORDER | WS_DLGFRAME);
+    const bool caption = FlashesCaption(std::uint32_t(GetWindowLongPtrA(window, GWL_STYLE)));
     int penWidth = 2;
     if (!caption) {
         RECT outer{}, client{};
         GetWindowRect(window, &outer);
         GetClientRect(window, &client);
-        const int d = (outer.right - outer.left) - (client.right - client.left);
-        if (d / 2 > 2)
-            penWidth = d / 2;
+        penWidth = FlashPenWidth(outer.right - outer.left, client.right - client.left);
     }
     for (int i = 0; i < 2 * count; ++i) {
         if (caption)
@@ -112,53 +125,31 @@ LRESULT CALLBACK CWindowPicker::SubclassProc(HWND hWnd, UINT msg, WPARAM wParam,
 LRESULT CWindowPicker::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     const POINT client{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    const bool captured = GetCapture() == m_hWnd;
-    switch (msg) {
-    case WM_LBUTTONDOWN:
+    const PickerStep step = PickerStepFor(PickerMessageOf(msg), GetCapture() == m_hWnd, m_bTracking != FALSE,
+                                          reinterpret_cast<HWND>(lParam) == m_hWnd);
+    if (step.hideOutline)
+        m_outline.Hide();
+    if (step.endTracking)
+        EndTracking();
+    if (step.beginTracking)
         BeginTracking();
-        return 0;
-    case WM_LBUTTONUP:
-        OnLButtonUp(client);
-        return 0;
-    case WM_MOUSEMOVE:
-        if (captured) {
-            SetTrackingCursor();
-            TrackPointer(client);
-        } else if (m_bTracking) {
-            EndTracking();
-        }
-        return 0;
-    case WM_SETCURSOR:
-        if (captured)
-            break;
-        if (m_bTracking)
-            EndTracking();
-        SetCursor(PickerCursor(IDC_PICKER));
-        return TRUE;
-    case WM_RBUTTONDOWN:
-        // During a drag the right button cancels it: nothing is picked.
-        if (captured || m_bTracking)
-            EndTracking();
-        return 0;
-    case WM_CAPTURECHANGED:
-        // The drag itself ends at the next message that reaches the picker; the outline
-        // must not stay on the screen until then.
-        if (reinterpret_cast<HWND>(lParam) != m_hWnd)
-            m_outline.Hide();
-        break;
-    default:
-        break;
+    if (step.follow) {
+        SetTrackingCursor();
+        TrackPointer(client);
     }
+    if (step.pick)
+        PickAt(client);
+    if (step.idleCursor)
+        SetCursor(PickerCursor(IDC_PICKER));
+    if (step.result == PickerStep::kZero)
+        return 0;
+    if (step.result == PickerStep::kTrue)
+        return TRUE;
     return CallWindowProcA(m_pfnControlProc, m_hWnd, msg, wParam, lParam);
 }
 
-void CWindowPicker::OnLButtonUp(POINT client)
+void CWindowPicker::PickAt(POINT client)
 {
-    if (GetCapture() != m_hWnd) {
-        if (m_bTracking)
-            EndTracking();
-        return;
-    }
     POINT p = client;
     ClientToScreen(m_hWnd, &p);
     HWND w = WindowFromScreenPoint(p);
@@ -187,14 +178,8 @@ HWND CWindowPicker::WindowFromScreenPoint(POINT point)
 
 HWND CWindowPicker::ResolveTarget(HWND window, POINT)
 {
-    for (;;) {
-        if (GetWindowLongPtrA(window, GWL_STYLE) & WS_THICKFRAME)
-            return window;
-        HWND parent = GetParent(window);
-        if (!parent)
-            return window;
-        window = parent;
-    }
+    return ResolveSizingTarget(
+        window, [](HWND w) { return std::uint32_t(GetWindowLongPtrA(w, GWL_STYLE)); }, &GetParent);
 }
 
 void CWindowPicker::HighlightTarget(HWND window, POINT)

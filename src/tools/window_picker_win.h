@@ -47,7 +47,9 @@ private:
     static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
     void Detach();
-    void OnLButtonUp(POINT client);
+    // The release of a drag: the drag ends, and the window under the pointer is resolved,
+    // highlighted and acted on.
+    void PickAt(POINT client);
     // Outlines the window a release at this point would act on.
     void TrackPointer(POINT client);
 
