@@ -25,21 +25,21 @@ void CHotKeyDlg::OnOK()
     const WORD vk = LOBYTE(LOWORD(value));
     const WORD mods = HotKeyFlagsToMod(HIBYTE(LOWORD(value)));
     const HotKeyChoice choice = ClassifyHotKeyChoice(vk, mods, m_wVirtualKey, m_wModifiers);
-    if (choice == HotKeyChoice::kUnchanged) {
+    const HotKeyOkStep step = PlanHotKeyOk(choice, m_bEnabled != FALSE);
+    if (step == HotKeyOkStep::kClose) {
         EndDialog(IDOK);
         return;
     }
-    if (choice == HotKeyChoice::kInvalid) {
+    if (step == HotKeyOkStep::kRefuse) {
         Refuse();
         AppMessageBox(m_hWnd, LoadResString(IDS_INVALID_HOT_KEY).c_str(), MB_ICONEXCLAMATION | MB_OK);
         return;
     }
-    if (m_bEnabled) {
-        HWND main = GetMainWindowHandle();
-        if (choice == HotKeyChoice::kEmpty) {
-            UnregisterHotKey(main, m_nHotKeyId);
-        } else if (const DWORD error =
-                       ReplaceSizingHotKey(main, m_nHotKeyId, m_wModifiers, m_wVirtualKey, mods, vk)) {
+    HWND main = GetMainWindowHandle();
+    if (step == HotKeyOkStep::kUnregisterAndStore) {
+        UnregisterHotKey(main, m_nHotKeyId);
+    } else if (step == HotKeyOkStep::kReplaceAndStore) {
+        if (const DWORD error = ReplaceSizingHotKey(main, m_nHotKeyId, m_wModifiers, m_wVirtualKey, mods, vk)) {
             Refuse();
             ShowSystemErrorOver(m_hWnd, error);
             return;

@@ -54,3 +54,14 @@ HotKeyChoice ClassifyHotKeyChoice(std::uint16_t vk, std::uint16_t mods, std::uin
         return HotKeyChoice::kInvalid;
     return HotKeyChoice::kNew;
 }
+
+HotKeyOkStep PlanHotKeyOk(HotKeyChoice choice, bool enabled)
+{
+    switch (choice) {
+    case HotKeyChoice::kUnchanged: return HotKeyOkStep::kClose;
+    case HotKeyChoice::kInvalid: return HotKeyOkStep::kRefuse;
+    case HotKeyChoice::kEmpty: return enabled ? HotKeyOkStep::kUnregisterAndStore : HotKeyOkStep::kStore;
+    case HotKeyChoice::kNew: return enabled ? HotKeyOkStep::kReplaceAndStore : HotKeyOkStep::kStore;
+    }
+    return HotKeyOkStep::kClose;
+}

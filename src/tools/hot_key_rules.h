@@ -48,3 +48,13 @@ enum class HotKeyChoice {
 // Only F1 to F12 are allowed, F1 not alone, F4 not with Alt.
 HotKeyChoice ClassifyHotKeyChoice(std::uint16_t vk, std::uint16_t mods, std::uint16_t currentVk,
                                   std::uint16_t currentMods);
+
+// What OK does with that choice, for a hot key that is `enabled` (registered) or not.
+enum class HotKeyOkStep {
+    kClose,              // unchanged: the dialog closes, nothing else happens
+    kRefuse,             // invalid: "Invalid hot key." and the dialog stays open
+    kStore,              // not enabled: the key is taken, no registration is touched
+    kUnregisterAndStore, // enabled and emptied: the hot key is released, then taken
+    kReplaceAndStore,    // enabled and new: registered anew (a refusal keeps the dialog open)
+};
+HotKeyOkStep PlanHotKeyOk(HotKeyChoice choice, bool enabled);

@@ -176,7 +176,7 @@ void CSizingToolDlg::OnEnableHotKey(int id)
     const int box = ControlsOf(id).enableBox;
     k.enabled = IsDlgButtonChecked(m_hWnd, box) == BST_CHECKED ? 1 : 0;
     HWND main = GetMainWindowHandle();
-    if (k.enabled == 1 && IsHotKeyDefined(k.vk, k.mods)) {
+    if (ShouldRegisterHotKey(k.enabled, k.vk, k.mods)) {
         if (const DWORD error = RegisterSizingHotKey(main, id, k.mods, k.vk)) {
             ShowSystemErrorOver(m_hWnd, error);
             k.enabled = 0;
