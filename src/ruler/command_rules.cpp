@@ -182,3 +182,42 @@ int StepMagnifierZoom(int zoom, bool up)
     }
     return z;
 }
+
+int RulerScaleForCommand(int id, int scale)
+{
+    return id == ID_SCALE_NORMAL ? 100 : StepRulerScale(scale, id == ID_SCALE_ZOOM_IN);
+}
+
+int MagnifierZoomForCommand(int id, int zoom)
+{
+    if (id == ID_ZOOM_NORMAL)
+        return 100;
+    const int z = StepMagnifierZoom(zoom, id == ID_ZOOM_IN);
+    return z == zoom ? 0 : z;
+}
+
+std::uint32_t ColorForCommand(int id, std::uint32_t color)
+{
+    if (id == ID_COLOR_WEB_SAFE)
+        return color ^ CN_WEB_SAFE;
+    if (const std::uint32_t notation = NotationFromCommandId(id))
+        return (color & ~std::uint32_t(CN_MASK)) | notation;
+    return color;
+}
+
+StyleToggle ToggleOrientation(bool storedVertical)
+{
+    return StyleToggle{RS_HORZ | RS_VERT, storedVertical ? std::uint32_t(RS_HORZ) : std::uint32_t(RS_VERT)};
+}
+
+StyleToggle ToggleSide(std::uint32_t style, bool hFlipped, bool vFlipped)
+{
+    const bool flipped = (style & RS_VERT) ? vFlipped : hFlipped;
+    return StyleToggle{RS_FLIPPED, flipped ? 0u : std::uint32_t(RS_FLIPPED)};
+}
+
+StyleToggle ToggleViewFlag(int id, std::uint32_t style)
+{
+    const std::uint32_t flag = ViewFlagOf(id);
+    return StyleToggle{flag, (style & flag) ? 0u : flag};
+}

@@ -1,6 +1,7 @@
 // The update rules of the ruler's commands (enabled, check or radio mark, item text) as pure
-// functions of one snapshot of the ruler's state, and the stepping of the ruler scale and
-// the magnifier zoom. The Win32 command table pairs each command with one of these rules.
+// functions of one snapshot of the ruler's state, the stepping of the ruler scale and the
+// magnifier zoom, and the values the view commands set. The Win32 command table pairs each
+// command with one of these rules.
 #pragma once
 
 #include <cstdint>
@@ -59,3 +60,26 @@ std::uint32_t ViewFlagOf(int id);
 int StepRulerScale(int scale, bool up);
 // Magnifier zoom one step up or down: 50, 100, then whole hundreds up to 1000.
 int StepMagnifierZoom(int zoom, bool up);
+
+// The ruler scale Normal (100), Zoom In or Zoom Out sets.
+int RulerScaleForCommand(int id, int scale);
+// The magnifier zoom Normal (100), Zoom In or Zoom Out sets; 0 when the command has nothing
+// to do (a step that changes nothing). Normal always redraws, at 100 already or not.
+int MagnifierZoomForCommand(int id, int zoom);
+
+// View\Color after a notation command (the notation byte replaced, the web-safe flag kept)
+// or the web-safe command (its flag flipped); any other id leaves it.
+std::uint32_t ColorForCommand(int id, std::uint32_t color);
+
+// The masks of one ModifyRulerStyle call.
+struct StyleToggle {
+    std::uint32_t remove = 0;
+    std::uint32_t add = 0;
+};
+// Turn: the other orientation than the stored View\Vertical.
+StyleToggle ToggleOrientation(bool storedVertical);
+// Side: the flip of the current orientation's stored side (View\VFlipped or View\HFlipped)
+// reversed.
+StyleToggle ToggleSide(std::uint32_t style, bool hFlipped, bool vFlipped);
+// Guide, magnifier, always on top, border: that view flag of the style flipped.
+StyleToggle ToggleViewFlag(int id, std::uint32_t style);

@@ -171,19 +171,20 @@ void CRulerWnd::ShowOrHide()
 
 void CRulerWnd::OnToggleOrientation(UINT)
 {
-    ModifyRulerStyle(RS_HORZ | RS_VERT, m_settings.m_bVertical ? RS_HORZ : RS_VERT, FALSE);
+    const StyleToggle t = ToggleOrientation(m_settings.m_bVertical != 0);
+    ModifyRulerStyle(t.remove, t.add, FALSE);
 }
 
 void CRulerWnd::OnToggleSide(UINT)
 {
-    const bool flipped = (GetStyle() & RS_VERT) ? m_settings.m_bVFlipped != 0 : m_settings.m_bHFlipped != 0;
-    ModifyRulerStyle(RS_FLIPPED, flipped ? 0u : DWORD(RS_FLIPPED), FALSE);
+    const StyleToggle t = ToggleSide(GetStyle(), m_settings.m_bHFlipped != 0, m_settings.m_bVFlipped != 0);
+    ModifyRulerStyle(t.remove, t.add, FALSE);
 }
 
 void CRulerWnd::OnToggleViewFlag(UINT id)
 {
-    const DWORD flag = ViewFlagOf(int(id));
-    ModifyRulerStyle(flag, (GetStyle() & flag) ? 0 : flag, FALSE);
+    const StyleToggle t = ToggleViewFlag(int(id), GetStyle());
+    ModifyRulerStyle(t.remove, t.add, FALSE);
 }
 
 void CRulerWnd::OnMoveToCursor(UINT)
@@ -261,14 +262,13 @@ void CRulerWnd::OnBase(UINT id)
 
 void CRulerWnd::OnNotation(UINT id)
 {
-    const std::uint32_t color = std::uint32_t(m_settings.m_nColor);
-    m_settings.m_nColor = std::int32_t((color & ~std::uint32_t(CN_MASK)) | NotationFromCommandId(int(id)));
+    m_settings.m_nColor = std::int32_t(ColorForCommand(int(id), std::uint32_t(m_settings.m_nColor)));
     RefreshCaption();
 }
 
-void CRulerWnd::OnWebSafe(UINT)
+void CRulerWnd::OnWebSafe(UINT id)
 {
-    m_settings.m_nColor ^= std::int32_t(CN_WEB_SAFE);
+    m_settings.m_nColor = std::int32_t(ColorForCommand(int(id), std::uint32_t(m_settings.m_nColor)));
     RefreshCaption();
 }
 
@@ -310,8 +310,7 @@ void CRulerWnd::OnCopyMagnifier(UINT)
 
 void CRulerWnd::OnRulerScale(UINT id)
 {
-    const int n = id == ID_SCALE_NORMAL ? 100 : StepRulerScale(m_nScale, id == ID_SCALE_ZOOM_IN);
-    SetRulerScale(n);
+    SetRulerScale(RulerScaleForCommand(int(id), m_nScale));
 }
 
 void CRulerWnd::SetRulerScale(int scale)
@@ -333,10 +332,8 @@ void CRulerWnd::OnRulerScaleCustom(UINT)
 
 void CRulerWnd::OnMagnifierZoom(UINT id)
 {
-    const int z = m_settings.m_nZoomFactor;
-    const int n = id == ID_ZOOM_NORMAL ? 100 : StepMagnifierZoom(z, id == ID_ZOOM_IN);
-    // Normal redraws with its label even when the zoom was 100 already.
-    if (n == z && id != ID_ZOOM_NORMAL)
+    const int n = MagnifierZoomForCommand(int(id), m_settings.m_nZoomFactor);
+    if (n == 0)
         return;
     m_settings.m_nZoomFactor = n;
     DrawMagnifier(nullptr, TRUE, TRUE);
