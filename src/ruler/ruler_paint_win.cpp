@@ -43,22 +43,6 @@ Rect ClipBox(HDC hDC)
     return FromRECT(rc);
 }
 
-// Digits of the largest label the graduations can carry: the layout ends at the first major
-// tick at or past the length, so two intervals of slack cover the truncations.
-int MaxLabelDigits(const GraduationParams& p)
-{
-    double interval = double(p.dpi) * p.labelStep * p.unitTwips / 1440.0;
-    if (p.scale > 0 && p.scale != 100)
-        interval = interval * p.scale / 100;
-    double value = (interval > 0 ? double(p.length) / interval + 2 : 1) * p.labelStep;
-    int digits = 1;
-    while (value >= 10 && digits < 20) {
-        value /= 10;
-        ++digits;
-    }
-    return digits;
-}
-
 // The widest decimal digit of the selected font, along its baseline.
 int WidestDigit(HDC hDC, const TEXTMETRICA& fallback)
 {

@@ -249,3 +249,19 @@ void LayoutGraduations(const GraduationParams& p, GraduationLayout& out)
         return;
     Layouter(p, out).Run();
 }
+
+int MaxLabelDigits(const GraduationParams& p)
+{
+    // The layout ends at the first major tick at or past the length, so two intervals of
+    // slack cover the truncations.
+    double interval = double(p.dpi) * p.labelStep * p.unitTwips / 1440.0;
+    if (p.scale > 0 && p.scale != 100)
+        interval = interval * p.scale / 100;
+    double value = (interval > 0 ? double(p.length) / interval + 2 : 1) * p.labelStep;
+    int digits = 1;
+    while (value >= 10 && digits < 20) {
+        value /= 10;
+        ++digits;
+    }
+    return digits;
+}

@@ -49,3 +49,7 @@ struct GraduationLayout {
 // it, exactly as a layout of the whole ruler would place them. The last major tick is the
 // first at or beyond the length.
 void LayoutGraduations(const GraduationParams& p, GraduationLayout& out);
+
+// Digits of the largest label the graduations of `p` can carry (its length, scale and label
+// step; not the range): the widest label's extent is this many times the widest digit.
+int MaxLabelDigits(const GraduationParams& p);

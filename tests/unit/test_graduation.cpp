@@ -298,3 +298,23 @@ TEST(Graduation, ContainerIsReused)
 }
 
 }  // namespace
+
+TEST(Graduation, NoLabelHasMoreDigitsThanTheBound)
+{
+    const struct {
+        std::uint32_t unit;
+        int base, dpi, scale, length;
+    } cases[] = {
+        {RS_UNIT_PX, 10, 96, 100, 640},   {RS_UNIT_PX, 2, 96, 50, 30000},   {RS_UNIT_TWIP, 10, 96, 100, 5000},
+        {RS_UNIT_TWIP, 2, 120, 1000, 900}, {RS_UNIT_CM, 10, 96, 50, 20000}, {RS_UNIT_IN, 2, 144, 100, 999},
+        {RS_UNIT_PT, 10, 96, 70, 1001},   {RS_UNIT_PX, 10, 96, 100, 9},     {RS_UNIT_DU, 10, 96, 100, 640},
+    };
+    for (const auto& c : cases) {
+        const GraduationParams p = Ruler(c.unit, c.base, c.dpi, c.scale, c.length);
+        const int bound = MaxLabelDigits(p);
+        int widest = 0;
+        for (const GraduationLabel& l : Layout(p).labels)
+            widest = std::max(widest, l.textLength);
+        EXPECT_GE(bound, widest) << c.unit << " " << c.scale << " " << c.length;
+    }
+}
