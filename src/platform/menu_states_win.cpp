@@ -1,43 +1,43 @@
 #include "platform/menu_states_win.h"
 
+#include "platform/menu_walk.h"
 #include "win/cmd_ui.h"
+
+namespace {
+
+class CPopupItems final : public CMenuItems {
+public:
+    CPopupItems(HMENU popup, CCmdUITarget* owner) : m_hPopup(popup), m_pOwner(owner) {}
+
+    int Count() override { return GetMenuItemCount(m_hPopup); }
+    std::uint32_t ItemId(int index) override { return GetMenuItemID(m_hPopup, index); }
+    bool SubMenuFirstId(int index, std::uint32_t& id) override
+    {
+        HMENU sub = GetSubMenu(m_hPopup, index);
+        if (!sub)
+            return false;
+        id = GetMenuItemID(sub, 0);
+        return true;
+    }
+    void Update(int index, std::uint32_t id, bool subMenu) override
+    {
+        if (!m_pOwner)
+            return;
+        CCmdUI ui(m_hPopup, UINT(index), UINT(id), subMenu ? GetSubMenu(m_hPopup, index) : nullptr);
+        m_pOwner->OnUpdateCommandUI(ui);
+    }
+
+private:
+    HMENU m_hPopup;
+    CCmdUITarget* m_pOwner;
+};
+
+} // namespace
 
 int UpdateMenuCommandStates(bool isSystemMenu, HMENU popup, CCmdUITarget* owner)
 {
     if (isSystemMenu || !popup)
         return 0;
-    int count = GetMenuItemCount(popup);
-    for (int index = 0; index < count; ++index) {
-        UINT id = GetMenuItemID(popup, index);
-        if (id == 0)
-            continue; // separator
-        HMENU sub = nullptr;
-        if (id == UINT(-1)) {
-            // A submenu item answers for its first command; the item itself stays as it is.
-            sub = GetSubMenu(popup, index);
-            if (!sub)
-                continue;
-            id = GetMenuItemID(sub, 0);
-            if (id == 0 || id == UINT(-1))
-                continue;
-        }
-        if (owner) {
-            CCmdUI ui(popup, UINT(index), id, sub);
-            owner->OnUpdateCommandUI(ui);
-        }
-        // A rule may remove items (its own among them): step back by as many and pass over
-        // what still carries this command.
-        const int now = GetMenuItemCount(popup);
-        if (now < 0)
-            return 0;
-        if (now < count) {
-            index -= count - now;
-            if (index < -1)
-                index = -1;
-            while (index + 1 < now && GetMenuItemID(popup, index + 1) == id)
-                ++index;
-        }
-        count = now;
-    }
-    return count;
+    CPopupItems items(popup, owner);
+    return WalkMenuCommands(items);
 }
