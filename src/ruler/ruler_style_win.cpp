@@ -39,9 +39,6 @@ void CRulerWnd::ModifyRulerStyle(DWORD removeMask, DWORD addMask, BOOL force)
     const DWORD style = GetStyle();
     const bool vertical = IsVerticalStyle(style);
 
-    if (plan.magnifierChanged)
-        s.m_bZoom = (style & RS_MAGNIFIER) ? 1 : 0;
-
     if (plan.orientationChanged || m_nLogPixels == 0) {
         COwnedDC ic = CreateDisplayIC();
         const int dpi = ic ? GetDeviceCaps(ic, vertical ? LOGPIXELSY : LOGPIXELSX) : 96;
@@ -51,10 +48,10 @@ void CRulerWnd::ModifyRulerStyle(DWORD removeMask, DWORD addMask, BOOL force)
         }
         m_nLogPixels = dpi;
     }
+    MirrorStyleInSettings(plan, style, s);
 
     if (plan.borderChanged) {
         const bool added = (style & RS_WS_THICKFRAME) != 0;
-        s.m_bBorderless = added ? 0 : 1;
         RECT wr{};
         GetWindowRect(m_hWnd, &wr);
         const Rect r = ResizeForBorder(FromRECT(wr), added, GetSystemMetrics(SM_CXFRAME) - 1,
@@ -65,12 +62,10 @@ void CRulerWnd::ModifyRulerStyle(DWORD removeMask, DWORD addMask, BOOL force)
 
     if (plan.unitsDirty) {
         UpdateUnitMetrics(style);
-        s.m_nUnit = int(style & RS_UNIT_MASK);
         plan.retitle = true;
     }
 
     if (plan.orientationChanged) {
-        s.m_bVertical = vertical ? 1 : 0;
         m_fontRuler.Reset();
         const Rect client = TurnClientRect(ScreenClientRect(m_hWnd), oldStyle, style);
         RECT wr = ToRECT(client);
@@ -83,34 +78,21 @@ void CRulerWnd::ModifyRulerStyle(DWORD removeMask, DWORD addMask, BOOL force)
     if (!m_fontRuler)
         m_fontRuler.Reset(CreateFontIndirectA(&m_lfRuler));
 
-    if (plan.sideDirty) {
-        const int flipped = (style & RS_FLIPPED) ? 1 : 0;
-        if (vertical)
-            s.m_bVFlipped = flipped;
-        else
-            s.m_bHFlipped = flipped;
-        if (!plan.orientationChanged) {
-            RECT wr{}, cr{};
-            GetWindowRect(m_hWnd, &wr);
-            GetClientRect(m_hWnd, &cr);
-            MoveClamped(m_hWnd, ToRECT(FlipWindowRect(FromRECT(wr), FromRECT(cr), oldStyle, style)));
-        }
+    if (plan.sideDirty && !plan.orientationChanged) {
+        RECT wr{}, cr{};
+        GetWindowRect(m_hWnd, &wr);
+        GetClientRect(m_hWnd, &cr);
+        MoveClamped(m_hWnd, ToRECT(FlipWindowRect(FromRECT(wr), FromRECT(cr), oldStyle, style)));
     }
 
     if (plan.zOrderDirty) {
         const bool top = (style & RS_TOPMOST) != 0;
         SetWindowPos(m_hWnd, top ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOREDRAW | SWP_NOACTIVATE);
-        if ((s.m_bOnTop != 0) != top) {
-            s.m_bOnTop = top ? 1 : 0;
-            s.m_bChanged = 1;
-        }
     }
 
-    if (plan.guideChanged) {
-        s.m_bGuide = (style & RS_GUIDE) ? 1 : 0;
+    if (plan.guideChanged)
         m_ptGuide.x = INT_MAX;
-    }
 
     if (plan.updatePollTimer)
         UpdatePollTimer();

@@ -1,6 +1,7 @@
 #include "ruler/style_change.h"
 
 #include "ruler/ruler_geometry.h"
+#include "settings/ruler_settings.h"
 #include "ruler/view_flags.h"
 #include "units/units.h"
 
@@ -105,4 +106,25 @@ Rect ResizeForBorder(const Rect& window, bool added, int fx, int fy)
     const std::int64_t dy = added ? -std::int64_t(fy) : fy;
     return Rect{SaturateToInt(window.left + dx), SaturateToInt(window.top + dy), SaturateToInt(window.right - dx),
                 SaturateToInt(window.bottom - dy)};
+}
+
+void MirrorStyleInSettings(const StyleChangePlan& plan, std::uint32_t style, CRulerSettings& s)
+{
+    const auto bit = [style](std::uint32_t flag) { return (style & flag) ? 1 : 0; };
+    if (plan.magnifierChanged)
+        s.m_bZoom = bit(RS_MAGNIFIER);
+    if (plan.borderChanged)
+        s.m_bBorderless = 1 - bit(RS_WS_THICKFRAME);
+    if (plan.unitsDirty)
+        s.m_nUnit = std::int32_t(style & RS_UNIT_MASK);
+    if (plan.orientationChanged)
+        s.m_bVertical = bit(RS_VERT);
+    if (plan.sideDirty)
+        (IsVerticalStyle(style) ? s.m_bVFlipped : s.m_bHFlipped) = bit(RS_FLIPPED);
+    if (plan.zOrderDirty && (s.m_bOnTop != 0) != ((style & RS_TOPMOST) != 0)) {
+        s.m_bOnTop = bit(RS_TOPMOST);
+        s.m_bChanged = 1;
+    }
+    if (plan.guideChanged)
+        s.m_bGuide = bit(RS_GUIDE);
 }

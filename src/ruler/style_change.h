@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+class CRulerSettings;
+
 struct StyleChangePlan {
     std::uint32_t oldStyle = 0;
     std::uint32_t newStyle = 0;     // the style to set (invariants kept, see PlanStyleChange)
@@ -52,3 +54,9 @@ Rect FlipWindowRect(const Rect& window, const Rect& client, std::uint32_t oldSty
 // The window rectangle after the sizing border was added (grow) or removed (shrink) by
 // fx = SM_CXFRAME - 1 left and right and fy = SM_CYFRAME - 1 top and bottom. Saturating.
 Rect ResizeForBorder(const Rect& window, bool added, int fx, int fy);
+
+// Writes what the plan changed into the settings record, from `style` (the window's style
+// once set): View\Zoom, View\Borderless, View\Unit (when the units are dirty, the pixels
+// per inch included), View\Vertical, the flip of the orientation shown, View\Guide, and
+// Window\On top (marking the record changed when that differs from what it held).
+void MirrorStyleInSettings(const StyleChangePlan& plan, std::uint32_t style, CRulerSettings& s);
