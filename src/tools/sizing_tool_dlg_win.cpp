@@ -172,18 +172,12 @@ void CSizingToolDlg::ShowStoredSize()
 
 void CSizingToolDlg::OnEnableHotKey(int id)
 {
-    const HotKeySettings k = SizingHotKeySettings(m_settings, id);
     const int box = ControlsOf(id).enableBox;
-    k.enabled = IsDlgButtonChecked(m_hWnd, box) == BST_CHECKED ? 1 : 0;
-    HWND main = GetMainWindowHandle();
-    if (ShouldRegisterHotKey(k.enabled, k.vk, k.mods)) {
-        if (const DWORD error = RegisterSizingHotKey(main, id, k.mods, k.vk)) {
-            ShowSystemErrorOver(m_hWnd, error);
-            k.enabled = 0;
-            CheckDlgButton(m_hWnd, box, BST_UNCHECKED);
-        }
-    } else {
-        UnregisterHotKey(main, id);
+    CWindowHotKeys keys(GetMainWindowHandle());
+    const bool checked = IsDlgButtonChecked(m_hWnd, box) == BST_CHECKED;
+    if (const DWORD error = ApplyHotKeyEnable(keys, id, SizingHotKeySettings(m_settings, id), checked)) {
+        ShowSystemErrorOver(m_hWnd, error);
+        CheckDlgButton(m_hWnd, box, BST_UNCHECKED);
     }
 }
 
