@@ -2,8 +2,8 @@
 
 #include "resource.h"
 #include "settings/ruler_settings.h"
+#include "tools/sizing_ops.h"
 #include "tools/sizing_tool_dlg_win.h"
-#include "tools/target_rect.h"
 #include "tools/target_style.h"
 #include "win/convert.h"
 #include "win/message_box.h"
@@ -25,11 +25,6 @@ void ShowSizingMessage(UINT id)
     AppMessageBox(owner, LoadResString(id).c_str(), MB_ICONEXCLAMATION | MB_OK);
 }
 
-SizingSwitches SwitchesOf(const CRulerSettings& s)
-{
-    return SizingSwitches{s.m_bDoWidth != 0, s.m_bDoHeight != 0, s.m_bDoFrame != 0};
-}
-
 Rect WindowRectOf(HWND hWnd)
 {
     RECT rc{};
@@ -46,6 +41,39 @@ void BringSizingToolForward(CRulerSettings& s)
         SetForegroundWindow(g_pSizingToolDlg->m_hWnd);
 }
 
+class CWindowTarget final : public CSizingTarget {
+public:
+    explicit CWindowTarget(HWND hWnd) : m_hWnd(hWnd) {}
+    bool Exists() override { return m_hWnd && IsWindow(m_hWnd); }
+    std::uint32_t Style() override { return std::uint32_t(GetWindowLongPtrA(m_hWnd, GWL_STYLE)); }
+    bool IsZoomed() override { return ::IsZoomed(m_hWnd) != FALSE; }
+    Rect WindowRect() override { return WindowRectOf(m_hWnd); }
+    Size FrameThickness() override { return FromSIZE(GetFrameThickness(m_hWnd)); }
+    void Place(const Rect& windowRect) override { ApplyTargetRect(m_hWnd, ToRECT(windowRect)); }
+
+private:
+    HWND m_hWnd;
+};
+
+class CDialogTool final : public CSizingTool {
+public:
+    explicit CDialogTool(CRulerSettings& s) : m_settings(s) {}
+    bool DialogExists() override { return g_pSizingToolDlg != nullptr; }
+    bool ValidateDialog() override { return g_pSizingToolDlg->UpdateData(true); }
+    void BringDialogForward() override { BringSizingToolForward(m_settings); }
+    void RefreshDialog(bool sizeRead) override
+    {
+        if (sizeRead)
+            g_pSizingToolDlg->ShowStoredSize();
+        else
+            g_pSizingToolDlg->UpdateData(false);
+    }
+    void ShowMessage(int id) override { ShowSizingMessage(UINT(id)); }
+
+private:
+    CRulerSettings& m_settings;
+};
+
 } // namespace
 
 SIZE GetFrameThickness(HWND window)
@@ -60,64 +88,23 @@ SIZE GetFrameThickness(HWND window)
 
 BOOL CheckSizingTarget(CRulerSettings& s, HWND target, bool storedSizeUsed)
 {
-    if (!target || !IsWindow(target))
-        return FALSE;
-    const std::uint32_t style = std::uint32_t(GetWindowLongPtrA(target, GWL_STYLE));
-    if (const int refusal = TargetRefusalOf(style, IsZoomed(target) != FALSE)) {
-        ShowSizingMessage(UINT(refusal));
-        return FALSE;
-    }
-    if (g_pSizingToolDlg) {
-        if (!g_pSizingToolDlg->UpdateData(true))
-            return FALSE;
-    } else if (storedSizeUsed && (s.m_nWidth < 1 || s.m_nHeight < 1)) {
-        // A size below 1 can only come from the registry: it is refused as the same size
-        // typed into the dialog would be, with the dialog open to correct it.
-        BringSizingToolForward(s);
-        if (g_pSizingToolDlg)
-            g_pSizingToolDlg->UpdateData(true);  // refuses the text with message 1050
-        else
-            ShowSizingMessage(IDS_SIZE_INVALID);
-        return FALSE;
-    }
-    if (s.m_bDoWidth || s.m_bDoHeight)
-        return TRUE;
-    BringSizingToolForward(s);
-    ShowSizingMessage(IDS_SIZING_NOTHING_INCLUDED);
-    return FALSE;
+    CWindowTarget t(target);
+    CDialogTool tool(s);
+    return CheckSizing(s, t, tool, storedSizeUsed) ? TRUE : FALSE;
 }
 
 BOOL GetTargetSize(CRulerSettings& s, HWND target)
 {
-    if (!CheckSizingTarget(s, target))
-        return FALSE;
-    if (IsWindow(target)) {
-        const SIZE frame = GetFrameThickness(target);
-        const Size size =
-            MeasureTargetSize(WindowRectOf(target), FromSIZE(frame), Size{s.m_nWidth, s.m_nHeight}, SwitchesOf(s));
-        s.m_nWidth = size.cx;
-        s.m_nHeight = size.cy;
-    }
-    if (g_pSizingToolDlg)
-        g_pSizingToolDlg->ShowStoredSize();
-    return TRUE;
+    CWindowTarget t(target);
+    CDialogTool tool(s);
+    return ReadTargetSize(s, t, tool) ? TRUE : FALSE;
 }
 
 BOOL SetTargetSize(CRulerSettings& s, HWND target)
 {
-    if (!CheckSizingTarget(s, target, true))
-        return FALSE;
-    if (IsWindow(target)) {
-        const Rect now = WindowRectOf(target);
-        const SIZE frame = GetFrameThickness(target);
-        const Rect wanted =
-            ComputeTargetRect(now, FromSIZE(frame), Size{s.m_nWidth, s.m_nHeight}, SwitchesOf(s));
-        if (wanted != now)
-            ApplyTargetRect(target, ToRECT(wanted));
-    }
-    if (g_pSizingToolDlg)
-        g_pSizingToolDlg->UpdateData(false);
-    return TRUE;
+    CWindowTarget t(target);
+    CDialogTool tool(s);
+    return ResizeTarget(s, t, tool) ? TRUE : FALSE;
 }
 
 void ApplyTargetRect(HWND target, const RECT& windowRect)

@@ -1,6 +1,5 @@
-// Get size and Set size on a window of any program, with the checks that come first. They
-// read and write the sizing settings of `settings` (the application's record) and, when the
-// sizing tool dialog exists, exchange data with it.
+// Get size and Set size on a window of any program (the operations and their checks are
+// in sizing_ops.h), the border thickness they allow for, and the placing of a resized window.
 #pragma once
 
 #include <windows.h>
@@ -11,18 +10,10 @@ class CRulerSettings;
 // dialog frame, else a thin border, else none.
 SIZE GetFrameThickness(HWND window);
 
-// Whether Get size or Set size may go ahead on `target`: it exists (no message otherwise),
-// is not maximized (message 1052), has a sizing border (1051), the dialog's values are
-// valid (its own message), and the width or the height takes part (1053, with the dialog
-// shown). With `storedSizeUsed` (Set size) and no dialog, the stored size must be at least
-// 1 x 1 as a typed size would (1050, with the dialog shown to correct it).
+// CheckSizing, ReadTargetSize and ResizeTarget of sizing_ops.h on a window and the sizing
+// tool dialog (which exchanges data when it exists). TRUE when the checks passed.
 BOOL CheckSizingTarget(CRulerSettings& settings, HWND target, bool storedSizeUsed = false);
-
-// Reads the target's size into the settings (and the dialog). TRUE when it was read.
 BOOL GetTargetSize(CRulerSettings& settings, HWND target);
-
-// Resizes the target to the settings' size, keeping its top-left corner. TRUE when the
-// checks passed, also when the window had that size already (then nothing is moved).
 BOOL SetTargetSize(CRulerSettings& settings, HWND target);
 
 // Places `target` at `windowRect` (screen coordinates), shifted first so that at least 50
