@@ -4,18 +4,22 @@
 
 #include "settings/ruler_settings.h"
 #include "resource.h"
+#include "ruler/input_rules.h"
 #include "ruler/window_moves.h"
 #include "tools/sizing_ops_win.h"
 #include "win/convert.h"
 #include "win/handles.h"
 
-#include <cstdio>
 
 // From the pointer to the top-left corner of the window being dragged, in screen pixels.
 // Only one drag can run at a time: the mouse capture sees to that.
 POINT g_ptDragOffset{};
 
-static_assert(kVkLeft == VK_LEFT && kVkUp == VK_UP && kVkRight == VK_RIGHT && kVkDown == VK_DOWN, "arrow keys");
+static_assert(kVkLeft == VK_LEFT && kVkUp == VK_UP && kVkRight == VK_RIGHT && kVkDown == VK_DOWN && kVkF10 == VK_F10,
+              "keys");
+static_assert(kWmKeyDown == WM_KEYDOWN && kWmKeyDown == WM_KEYFIRST && kWmSysKeyDown == WM_SYSKEYDOWN &&
+                  kWmKeyLast == WM_KEYLAST && kWmContextMenu == WM_CONTEXTMENU,
+              "messages");
 
 namespace {
 
@@ -60,7 +64,7 @@ void AppendPercent(HMENU popup, UINT position, int percent)
     if (GetMenuStringA(popup, position, label, int(sizeof label), MF_BYPOSITION) <= 0)
         return;
     char text[160];
-    std::snprintf(text, sizeof text, "%s (%d%%)", label, percent);
+    FormatPercentLabel(text, sizeof text, label, percent);
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_TYPE;
@@ -141,33 +145,29 @@ bool CRulerWnd::OnSetCursor(UINT hitTest)
 
 bool CRulerWnd::PreTranslateMessage(MSG* msg)
 {
+    // Shift counts with any bit other than the toggle bit.
     const bool shiftDown = (GetKeyState(VK_SHIFT) & ~1) != 0;
-    if ((msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN) && msg->wParam == VK_F10 && shiftDown) {
+    switch (RouteRulerMessage(msg->message, std::uint32_t(msg->wParam), shiftDown)) {
+    case KeyRoute::kContextMenu:
         ShowContextMenu(PointerOr(m_hWnd));
         return true;
+    case KeyRoute::kAccelerator:
+        if (m_hAccel && TranslateAcceleratorA(m_hWnd, m_hAccel, msg))
+            return true;
+        break;
+    case KeyRoute::kDefault:
+        break;
     }
-    if (msg->message == WM_CONTEXTMENU) {
-        ShowContextMenu(PointerOr(m_hWnd));
-        return true;
-    }
-    if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST && m_hAccel &&
-        TranslateAcceleratorA(m_hWnd, m_hAccel, msg))
-        return true;
     return CWindow::PreTranslateMessage(msg);
 }
 
 LRESULT CRulerWnd::OnSysCommand(WPARAM wParam, LPARAM lParam)
 {
-    switch (wParam & 0xFFF0) {
-    case 0x10:
-        RunCommand(ID_APP_ABOUT);
+    if (const int id = SysCommandTarget(std::uint32_t(wParam))) {
+        RunCommand(UINT(id));
         return 0;
-    case 0x20:
-        RunCommand(ID_HELP);
-        return 0;
-    default:
-        return Default(WM_SYSCOMMAND, wParam, lParam);
     }
+    return Default(WM_SYSCOMMAND, wParam, lParam);
 }
 
 void CRulerWnd::OnActivate(WPARAM, LPARAM)
@@ -180,7 +180,7 @@ void CRulerWnd::OnActivate(WPARAM, LPARAM)
 LRESULT CRulerWnd::OnHotKey(WPARAM id)
 {
     HWND target = nullptr;
-    if (m_settings.m_nHKMode == 1) {
+    if (HotKeyActsUnderPointer(m_settings.m_nHKMode)) {
         POINT pt{};
         if (!GetCursorPos(&pt))
             return 0;
@@ -220,8 +220,7 @@ void CRulerWnd::ShowContextMenu(POINT screenPoint)
 
 void CRulerWnd::OnContextMenu(POINT screenPoint)
 {
-    // A menu asked for from the keyboard carries (-1, -1): it opens at the pointer instead.
-    if (screenPoint.x == -1 && screenPoint.y == -1)
+    if (IsKeyboardMenuPoint(FromPOINT(screenPoint)))
         screenPoint = PointerOr(m_hWnd);
     ShowContextMenu(screenPoint);
 }
