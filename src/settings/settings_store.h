@@ -1,6 +1,7 @@
 // The settings every window of this kind keeps: always on top, bounds and show state (the
 // Window section), and the record of the running program (the CurrentVersion section).
-// Placing a window from these values and taking them back is Win32 (placement_win.h).
+// Placing a window from these values is platform/placement.h; reading them back from a
+// window is Win32 (placement_win.h).
 #pragma once
 
 #include "base/geometry.h"
