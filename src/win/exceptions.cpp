@@ -1,37 +1,23 @@
 #include "win/exceptions.h"
 
+#include "base/file_error_text.h"
 #include "base/text.h"
 #include "resource.h"
 
 #include "win/strings.h"
 #include "win/system_error.h"
 
-namespace {
-UINT FileErrorStringId(DWORD error)
-{
-    switch (error) {
-    case ERROR_FILE_NOT_FOUND: return IDS_FILE_NOT_FOUND;
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_DRIVE:
-    case ERROR_BAD_PATHNAME: return IDS_FILE_BAD_PATH;
-    case ERROR_TOO_MANY_OPEN_FILES: return IDS_FILE_TOO_MANY_OPEN;
-    case ERROR_ACCESS_DENIED: return IDS_FILE_ACCESS_DENIED;
-    case ERROR_INVALID_HANDLE:
-    case ERROR_BAD_FORMAT:
-    case ERROR_RESOURCE_DATA_NOT_FOUND:
-    case ERROR_RESOURCE_TYPE_NOT_FOUND: return IDS_FILE_INVALID;
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION: return IDS_FILE_SHARING;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL: return IDS_FILE_DISK_FULL;
-    case ERROR_CRC:
-    case ERROR_READ_FAULT:
-    case ERROR_WRITE_FAULT: return IDS_FILE_HARD_IO;
-    case ERROR_HANDLE_EOF: return IDS_FILE_END_OF_FILE;
-    default: return IDS_FILE_GENERIC;
-    }
-}
-} // namespace
+static_assert(kErrorFileNotFound == ERROR_FILE_NOT_FOUND && kErrorPathNotFound == ERROR_PATH_NOT_FOUND &&
+                  kErrorTooManyOpenFiles == ERROR_TOO_MANY_OPEN_FILES && kErrorAccessDenied == ERROR_ACCESS_DENIED &&
+                  kErrorInvalidHandle == ERROR_INVALID_HANDLE && kErrorBadFormat == ERROR_BAD_FORMAT &&
+                  kErrorInvalidDrive == ERROR_INVALID_DRIVE && kErrorCrc == ERROR_CRC &&
+                  kErrorWriteFault == ERROR_WRITE_FAULT && kErrorReadFault == ERROR_READ_FAULT &&
+                  kErrorSharingViolation == ERROR_SHARING_VIOLATION && kErrorLockViolation == ERROR_LOCK_VIOLATION &&
+                  kErrorHandleEof == ERROR_HANDLE_EOF && kErrorHandleDiskFull == ERROR_HANDLE_DISK_FULL &&
+                  kErrorDiskFull == ERROR_DISK_FULL && kErrorBadPathname == ERROR_BAD_PATHNAME &&
+                  kErrorResourceDataNotFound == ERROR_RESOURCE_DATA_NOT_FOUND &&
+                  kErrorResourceTypeNotFound == ERROR_RESOURCE_TYPE_NOT_FOUND,
+              "file error codes");
 
 std::string CMemoryException::GetErrorMessage() const
 {
@@ -46,7 +32,7 @@ std::string CResourceException::GetErrorMessage() const
 std::string CFileException::GetErrorMessage() const
 {
     std::string text =
-        InsertArg(LoadResString(FileErrorStringId(m_dwError)), "%1", m_strPath.empty() ? "(unknown file)" : m_strPath);
+        InsertArg(LoadResString(UINT(FileErrorStringId(m_dwError))), "%1", m_strPath.empty() ? "(unknown file)" : m_strPath);
     std::string reason;
     if (m_dwError != 0 && GetSystemErrorText(nullptr, m_dwError, reason) > 0)
         text += "\n\n" + reason;
