@@ -82,8 +82,9 @@ TEST_F(Settings, EmptyRegistryGivesDefaultsAndSaveWritesThemInOrder)
         EXPECT_EQ(w.name, inRecord ? kRecord[i].name : window[i - std::size(kRecord)]) << i;
         EXPECT_EQ(w.type, kRegDword) << w.name;
         EXPECT_EQ(w.data.size(), 4u) << w.name;
-        if (inRecord)
+        if (inRecord) {
             EXPECT_EQ(StoredDword(*backend, *kRecord[i].key, kRecord[i].name), kRecord[i].def) << w.name;
+        }
     }
     EXPECT_EQ(StoredDword(*backend, kWindow, "Bounds.right"), 650u);
 }
