@@ -3,14 +3,16 @@
 
 #include <windows.h>
 
+#include "ruler/command_rules.h"
 #include "settings/ruler_settings.h"
+#include "win/cmd_ui.h"
 
 #include <functional>
 #include <string>
 
 class CRulerWnd;
 
-class CRulerApp {
+class CRulerApp : public CCmdTarget {
 public:
     CRulerApp();
 
@@ -24,6 +26,13 @@ public:
     // Where the settings live: by default the program decides once at start-up whether it
     // may write the machine-wide key. Tests replace the probe.
     std::function<bool(const std::string&)> m_canWriteMachineKey;
+
+    // The application's commands (app_commands_win.cpp), asked before the ruler's.
+    bool OnCmdMsg(UINT id, CCmdUI* update) override;
+    CommandState GetCommandState() const;
+    void OnToggleSizingTool(UINT id);
+    void OnAppAbout(UINT id);
+    void OnHelp(UINT id);
 
 private:
     void RegisterHotKeys(HWND hWnd);

@@ -78,6 +78,7 @@ bool CRulerApp::InitInstance()
                                                      GetSystemMetrics(SM_CYSCREEN)));
 
         ruler = new CRulerWnd(m_settings);
+        ruler->SetAppCommands(this);
         SetMainWindow(ruler);
 
         HINSTANCE inst = GetModuleHandleA(nullptr);

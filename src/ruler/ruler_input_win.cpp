@@ -214,14 +214,13 @@ LRESULT CRulerWnd::OnHotKey(WPARAM id)
     return 0;
 }
 
-LRESULT CRulerWnd::OnTrayNotify(WPARAM, LPARAM mouseMsg)
+LRESULT CRulerWnd::OnTrayNotify(WPARAM id, LPARAM mouseMsg)
 {
     if (UINT(mouseMsg) == WM_LBUTTONDBLCLK) {
         ShowOrHide();
         return 1;
     }
-    // The tray icon's own menu and clicks belong to the tray icon object, not yet built.
-    return 0;
+    return m_trayIcon.OnTrayNotification(id, mouseMsg);
 }
 
 void CRulerWnd::ShowContextMenu(POINT screenPoint)

@@ -4,7 +4,7 @@
 // (ModifyRulerStyle, geometry, unit metrics), ruler_paint_win.cpp (erase, paint, guide),
 // ruler_magnifier_win.cpp (magnifier, bitmap copy, web-safe palette), ruler_caption_win.cpp
 // (caption line), ruler_input_win.cpp (pointer, keyboard, hot keys), ruler_poll_win.cpp
-// (the live-tracking timer).
+// (the live-tracking timer), ruler_commands_win.cpp (the command table and the commands).
 #pragma once
 
 #include <windows.h>
@@ -12,15 +12,18 @@
 #include <climits>
 
 #include "base/geometry.h"
+#include "platform/tray_icon_win.h"
+#include "ruler/command_rules.h"
 #include "ruler/poll_rules.h"
 #include "ruler/ruler_geometry.h"
 #include "units/graduation.h"
+#include "win/cmd_ui.h"
 #include "win/handles.h"
 #include "win/window.h"
 
 class CRulerSettings;
 
-class CRulerWnd : public CWindow {
+class CRulerWnd : public CWindow, public CCmdTarget, public CCmdUITarget {
 public:
     // Throws CResourceException when the ruler font cannot be made and CMemoryException when
     // no display information context can be had.
@@ -92,10 +95,47 @@ public:
     bool PreTranslateMessage(MSG* msg) override;
     void ShowContextMenu(POINT screenPoint);
 
-    // --- commands (ruler_wnd_win.cpp) ------------------------------------------------
-    // Runs a command as the command routing would (no enable test).
+    // --- commands (ruler_commands_win.cpp) -------------------------------------------
+    // The routing: the application object's table first, then the ruler's.
+    bool OnCmdMsg(UINT id, CCmdUI* update) override;
+    bool OnUpdateCommandUI(CCmdUI& ui) override;
+    // Runs a command as the command routing would (no enable test): the pointer and tray
+    // actions and the cycling commands.
     bool RunCommand(UINT id);
+    // A command chosen from a menu or pressed as a key: runs only when its rule enables it.
+    bool OnMenuOrAcceleratorCommand(UINT id);
+    // The state the update rules read, taken now.
+    CommandState GetCommandState() const;
+    // Where the application object's commands are (null: the ruler has only its own).
+    void SetAppCommands(CCmdTarget* app) { m_pAppCommands = app; }
+    void OnInitMenuPopup(HMENU popup, bool systemMenu);
     void ShowOrHide();
+    void SetRulerScale(int scale);
+
+    // The commands' actions, by the table's rows.
+    void OnShowHide(UINT id);
+    void OnClose(UINT id);
+    void OnToggleOrientation(UINT id);
+    void OnToggleSide(UINT id);
+    void OnToggleViewFlag(UINT id);
+    void OnMoveToCursor(UINT id);
+    void OnResetWindow(UINT id);
+    void OnShowInTaskBar(UINT id);
+    void OnWindowColors(UINT id);
+    void OnCaptionItem(UINT id);
+    void OnUnit(UINT id);
+    void OnNextUnit(UINT id);
+    void OnBase(UINT id);
+    void OnNotation(UINT id);
+    void OnWebSafe(UINT id);
+    void OnNextNotation(UINT id);
+    void OnCopyColor(UINT id);
+    void OnCopyCaption(UINT id);
+    void OnCopyMagnifier(UINT id);
+    void OnRulerScale(UINT id);
+    void OnRulerScaleCustom(UINT id);
+    void OnMagnifierZoom(UINT id);
+    void OnMagnifierZoomCustom(UINT id);
 
     // Members, in the order the ruler's state is described.
     HACCEL m_hAccel = nullptr;
@@ -122,6 +162,7 @@ public:
     HWND m_hwndUnderCursor = nullptr;
     LOGFONTA m_lfUnderCursor{};
     SIZE m_sizeDlgBase{};
+    CTrayIcon m_trayIcon;
     BOOL m_bPaletteDisplay = FALSE;
     CPaletteHandle m_palWebSafe;
     // The magnifier's last pointer position (-1, -1 before the first draw).
@@ -148,6 +189,10 @@ protected:
 private:
     int OnCreate();
     void OnDestroy();
+    // The tray icon with the tip from the version resource.
+    void AddTrayIcon();
+    // The shell's message that a task bar has been (re)created.
+    static UINT TaskbarCreatedMessage();
     void OnEndSession(bool ending);
     void OnGetMinMaxInfo(MINMAXINFO* info);
     void OnWindowPosChanged(const WINDOWPOS* pos);
@@ -173,6 +218,7 @@ private:
     void OnContextMenu(POINT screenPoint);
 
     CRulerSettings& m_settings;
+    CCmdTarget* m_pAppCommands = nullptr;
     // Set once WM_CREATE has succeeded: only then does the window own this object. A window
     // whose creation failed leaves the object to whoever made it.
     bool m_bCreated = false;

@@ -5,12 +5,14 @@
 #include "platform/placement_win.h"
 #include "settings/ruler_settings.h"
 #include "platform/screen_win.h"
+#include "platform/version_info_win.h"
 #include "resource.h"
 #include "units/units.h"
 #include "win/convert.h"
 #include "win/exceptions.h"
 
 #include <climits>
+#include <string>
 #include <windowsx.h>
 
 namespace {
@@ -137,10 +139,19 @@ LRESULT CRulerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         OnContextMenu(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_COMMAND:
-        if (lParam == 0 && RunCommand(LOWORD(wParam)))
+        if (lParam == 0 && OnMenuOrAcceleratorCommand(LOWORD(wParam)))
             return 0;
         return Default(msg, wParam, lParam);
+    case WM_INITMENUPOPUP:
+        Default(msg, wParam, lParam);
+        OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), HIWORD(lParam) != 0);
+        return 0;
     default:
+        // A new task bar knows nothing of the icon the old one showed.
+        if (msg == TaskbarCreatedMessage() && msg != 0) {
+            m_trayIcon.RestoreTrayIcon();
+            return 0;
+        }
         return Default(msg, wParam, lParam);
     }
 }
@@ -150,6 +161,7 @@ int CRulerWnd::OnCreate()
     HINSTANCE inst = GetModuleHandleA(nullptr);
     SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, LPARAM(LoadCachedIcon(IDR_MAINFRAME)));
     SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, LPARAM(LoadCachedSmallIcon(IDR_MAINFRAME)));
+    AddTrayIcon();
     if (!m_hAccel)
         m_hAccel = LoadAcceleratorsA(inst, MAKEINTRESOURCEA(IDR_MAINFRAME));
     ModifyRulerStyle(0, GetStyle(), TRUE);
@@ -162,6 +174,24 @@ void CRulerWnd::OnDestroy()
 {
     StopPoll();
     CapturePlacement(m_settings, m_hWnd);
+    m_trayIcon.RemoveTrayIcon();
+}
+
+void CRulerWnd::AddTrayIcon()
+{
+    std::string tip;
+    try {
+        tip = CVersionInfo().GetTrayTip();
+    } catch (...) {
+        // No version resource: the tip comes from the string table.
+    }
+    m_trayIcon.AddTrayIcon(m_hWnd, IDR_MAINFRAME, WM_TRAY_NOTIFY, tip.empty() ? nullptr : tip.c_str());
+}
+
+UINT CRulerWnd::TaskbarCreatedMessage()
+{
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
 }
 
 void CRulerWnd::OnEndSession(bool ending)
@@ -210,32 +240,4 @@ void CRulerWnd::PostNcDestroy()
         PostQuitMessage(0);
     }
     delete this;
-}
-
-bool CRulerWnd::RunCommand(UINT id)
-{
-    switch (id) {
-    case ID_APP_EXIT:
-        SendMessageA(m_hWnd, WM_CLOSE, 0, 0);
-        return true;
-    case ID_SHOW_HIDE:
-        ShowOrHide();
-        return true;
-    case ID_TOGGLE_SIZING_TOOL:
-        // The sizing tool is not part of this build yet.
-        return true;
-    default:
-        return false;
-    }
-}
-
-void CRulerWnd::ShowOrHide()
-{
-    const bool show = !IsWindowVisible(m_hWnd);
-    m_settings.m_bVisible = show ? 1 : 0;
-    if (!show)
-        CapturePlacement(m_settings, m_hWnd);
-    ApplyPlacement(m_settings, m_hWnd, show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW, false, -1, -1);
-    if (show)
-        ActivateWindow(m_hWnd);
 }

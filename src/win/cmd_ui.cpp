@@ -2,6 +2,7 @@
 
 void CCmdUI::Enable(bool on)
 {
+    m_bEnabled = on;
     if (!m_hMenu || m_hSubMenu)
         return;
     EnableMenuItem(m_hMenu, m_nIndex, MF_BYPOSITION | (on ? MF_ENABLED : MF_DISABLED | MF_GRAYED));

@@ -1,6 +1,7 @@
 // The item-update object handed to a command's update rule: enable, check, radio mark and
 // text of one menu item. A rule that finds a submenu item (m_hSubMenu set) changes nothing:
-// popups are never changed indirectly.
+// popups are never changed indirectly. Without a menu it only records whether the rule
+// enabled the command: that is the test a key or a menu choice passes before it runs.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +12,8 @@ public:
         : m_hMenu(menu), m_hSubMenu(subMenu), m_nIndex(index), m_nID(id)
     {
     }
+    // The enable test of command `id`, with no menu item behind it.
+    explicit CCmdUI(UINT id) : CCmdUI(nullptr, 0, id) {}
 
     void Enable(bool on = true);
     // 0 unchecked, 1 checked, 2 indeterminate (shown as checked in a menu).
@@ -23,6 +26,8 @@ public:
     HMENU m_hSubMenu;
     UINT m_nIndex;
     UINT m_nID;
+    // What the last Enable said (a command no rule disabled is enabled).
+    bool m_bEnabled = true;
 };
 
 // What owns update rules (the ruler window): applies the rule of ui.m_nID and returns true,
@@ -33,4 +38,15 @@ public:
 
 protected:
     ~CCmdUITarget() = default;
+};
+
+// What handles commands: with `update` null it runs command `id`, otherwise it applies the
+// command's update rule to `update`. Returns false when it does not know the command, so
+// that the next target in the routing is asked.
+class CCmdTarget {
+public:
+    virtual bool OnCmdMsg(UINT id, CCmdUI* update) = 0;
+
+protected:
+    ~CCmdTarget() = default;
 };

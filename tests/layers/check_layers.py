@@ -4,7 +4,7 @@ points against the layering: base <- units, color <- settings <- platform <- too
 <- app. A folder may include its own files and any lower layer; units and color are peers
 that do not include each other. The framework src/win/ includes base only, and only
 platform and the layers above it may include the framework. res/resource.h (numbers of the
-program's resources) may be included by any Win32 file."""
+program's resources, no windows.h) may be included anywhere."""
 import pathlib
 import re
 import sys
@@ -39,7 +39,7 @@ def main(root):
             if not m:
                 continue
             target = m.group(1)
-            if target == "resource.h" and (path.stem.endswith("_win") or folder == "win"):
+            if target == "resource.h":
                 continue
             dst = target.split("/")[0] if "/" in target else None
             if dst is None or not (dst in RANK or dst == "win") or not allowed(folder, dst):

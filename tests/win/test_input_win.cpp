@@ -186,15 +186,15 @@ TEST(Input, CursorActivationAndTray)
     GetUpdateRect(hwnd, &update, FALSE);
     EXPECT_EQ(Str(update), Str(strip));
 
-    // A double-click on the tray icon hides the visible ruler and shows the hidden one; other
-    // notifications leave it be.
+    // A double-click on the tray icon hides the visible ruler and shows the hidden one; a
+    // click does not show a hidden one; other notifications leave it be.
     const struct {
         LPARAM mouse;
         LRESULT result;
         bool visibleAfter;
     } tray[] = {
         {WM_LBUTTONDBLCLK, 1, false},
-        {WM_RBUTTONUP, 0, false},
+        {WM_LBUTTONUP, 1, false},
         {WM_LBUTTONDBLCLK, 1, true},
         {WM_MOUSEMOVE, 0, true},
     };

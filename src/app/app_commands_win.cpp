@@ -1,0 +1,50 @@
+// The application object's commands: the sizing tool, the about box and help. The ruler's
+// command routing asks this table before its own.
+#include "app/ruler_app.h"
+
+#include "platform/help_win.h"
+#include "resource.h"
+#include "ruler/command_dispatch_win.h"
+#include "win/window.h"
+
+namespace {
+
+using Entry = TCommandEntry<CRulerApp>;
+
+const Entry kAppCommands[] = {
+    {ID_TOGGLE_SIZING_TOOL, &CRulerApp::OnToggleSizingTool, RuleSizingTool},
+    {ID_APP_ABOUT, &CRulerApp::OnAppAbout, nullptr},
+    {ID_HELP_INDEX, &CRulerApp::OnHelp, nullptr},
+    {ID_HELP_FINDER, &CRulerApp::OnHelp, nullptr},
+    {ID_HELP_USING, &CRulerApp::OnHelp, nullptr},
+    {ID_HELP, &CRulerApp::OnHelp, nullptr},
+};
+
+} // namespace
+
+bool CRulerApp::OnCmdMsg(UINT id, CCmdUI* update)
+{
+    return DispatchCommand(*this, kAppCommands, id, update, &CRulerApp::GetCommandState);
+}
+
+CommandState CRulerApp::GetCommandState() const
+{
+    CommandState s;
+    s.sizingToolVisible = false;  // the sizing tool is not part of this build yet
+    return s;
+}
+
+void CRulerApp::OnToggleSizingTool(UINT)
+{
+    // The sizing tool is not part of this build yet: the command does nothing.
+}
+
+void CRulerApp::OnAppAbout(UINT)
+{
+    // The about box is not part of this build yet: the command does nothing.
+}
+
+void CRulerApp::OnHelp(UINT)
+{
+    ShowHelpTopic(GetMainWindowHandle(), nullptr);
+}

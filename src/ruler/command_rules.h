@@ -1,0 +1,61 @@
+// The update rules of the ruler's commands (enabled, check or radio mark, item text) as pure
+// functions of one snapshot of the ruler's state, and the stepping of the ruler scale and
+// the magnifier zoom. The Win32 command table pairs each command with one of these rules.
+#pragma once
+
+#include <cstdint>
+
+// What the rules read, taken at one moment.
+struct CommandState {
+    std::uint32_t style = 0;        // window style with the view flags
+    bool toolWindow = false;        // WS_EX_TOOLWINDOW: no task bar button
+    bool visible = false;
+    bool firstInZOrder = false;     // the window after the first of the z-order is the ruler
+    bool paletteDisplay = false;
+    bool webSafePalette = true;     // the web-safe palette exists
+    int scale = 100;                // m_nScale
+    int zoomFactor = 400;           // View\ZoomFactor
+    int base = 2;                   // View\Base
+    std::uint32_t caption = 0;      // View\Caption
+    std::uint32_t color = 0;        // View\Color
+    bool sizingToolVisible = false; // the sizing tool exists and is shown
+};
+
+// What a rule sets on a menu item (or tells the keyboard: a disabled command does not run).
+struct CommandUpdate {
+    enum Mark { kNoMark, kCheck, kRadio };
+    bool enabled = true;
+    Mark mark = kNoMark;
+    bool marked = false;
+    // The item text is part textPart of string textId ("\n"-separated); 0: text unchanged.
+    int textId = 0;
+    int textPart = 0;
+};
+
+using CommandRule = CommandUpdate (*)(int id, const CommandState& s);
+
+// The rules, by what they look at. Each takes the command id, so one rule serves a group.
+CommandUpdate RuleShowHide(int id, const CommandState& s);           // text from string 25254
+CommandUpdate RuleViewFlag(int id, const CommandState& s);           // check: guide, magnifier, border
+CommandUpdate RuleAlwaysOnTop(int id, const CommandState& s);        // check: the real z-order
+CommandUpdate RuleShowInTaskBar(int id, const CommandState& s);      // check: no WS_EX_TOOLWINDOW
+CommandUpdate RuleCaptionItem(int id, const CommandState& s);        // check; pixel equivalent enabling
+CommandUpdate RuleUnit(int id, const CommandState& s);               // radio: the unit bit
+CommandUpdate RuleBase(int id, const CommandState& s);               // radio: View\Base
+CommandUpdate RuleNotation(int id, const CommandState& s);           // radio; not on a palette display
+CommandUpdate RuleWebSafe(int id, const CommandState& s);            // check; needs the palette
+CommandUpdate RuleCopyColor(int id, const CommandState& s);          // not on a palette display
+CommandUpdate RuleRulerScale(int id, const CommandState& s);         // Normal, In, Out limits
+CommandUpdate RuleMagnifierZoom(int id, const CommandState& s);      // needs the magnifier, limits
+CommandUpdate RuleSizingTool(int id, const CommandState& s);         // text from string 1054
+
+// The caption flag a caption command (2201..2208) flips; 0 for any other id.
+std::uint32_t CaptionFlagOf(int id);
+// The view flag a toggling view command (2103, 2105, 2106, 2150) flips; 0 for any other id.
+std::uint32_t ViewFlagOf(int id);
+
+// Ruler scale one step up or down: steps of 10 below 200 and of 20 from 200 on, from the
+// current value, kept within 50..1000.
+int StepRulerScale(int scale, bool up);
+// Magnifier zoom one step up or down: 50, 100, then whole hundreds up to 1000.
+int StepMagnifierZoom(int zoom, bool up);
