@@ -23,23 +23,6 @@
 
 namespace {
 
-struct Search {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK FindRuler(HWND hWnd, LPARAM lParam)
-{
-    auto* s = reinterpret_cast<Search*>(lParam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hWnd, &pid);
-    if (pid == s->pid && IsWindowVisible(hWnd)) {
-        s->found = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The window text without a message to the window (the ruler's thread is not disturbed).
 std::wstring TextOf(HWND hWnd)
 {
@@ -181,17 +164,16 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot start %s\n", argv[1]);
         return 1;
     }
-    Search s{pi.dwProcessId, nullptr};
-    for (int i = 0; i < 2000 && !s.found; ++i) {
-        EnumWindows(&FindRuler, reinterpret_cast<LPARAM>(&s));
+    HWND ruler = nullptr;
+    for (int i = 0; i < 2000 && !ruler; ++i) {
+        ruler = FindVisibleWindowOf(pi.dwProcessId);
         Sleep(10);
     }
-    if (!s.found) {
+    if (!ruler) {
         std::fprintf(stderr, "no ruler window\n");
         TerminateProcess(pi.hProcess, 1);
         return 1;
     }
-    const HWND ruler = s.found;
     RunLoopFor(500);
     RECT rc{};
     GetWindowRect(ruler, &rc);
@@ -233,8 +215,13 @@ int main(int argc, char** argv)
             if (shown < 0 && area.Read() != pixelsBefore)
                 shown = BenchNow() - start;
         }
-        if (text < 0 || shown < 0)
+        if (text < 0 || shown < 0) {
             ++missed;
+            POINT p{};
+            GetCursorPos(&p);
+            std::printf("move %d to %d, %d not seen; the pointer is at %ld, %ld; the caption reads \"%ls\"\n", i + 1,
+                        x, y, p.x, p.y, TextOf(ruler).c_str());
+        }
         if (text >= 0)
             toText.push_back(text);
         if (shown >= 0)
