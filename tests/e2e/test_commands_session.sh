@@ -14,23 +14,9 @@ visible_is() { [ "$(probe find | field VISIBLE)" == "$1" ]; }
 # Presses a key and waits until the caption line has a text in it.
 press() { xdotool key "$1"; wait_until 5 title_has "$2"; check "$1 shows $2" 0 $?; }
 
-# The tray icon: where our icon's yellow is in the system tray window.
-tray_icon_point() {
-  local tray
-  tray=$(xdotool search --name '^Wine System Tray$' 2>/dev/null | head -n 1)
-  [ -n "$tray" ] || return 1
-  read -r tx ty tw th <<<"$(geometry "$tray")"
-  shot tray
-  convert "$E2E_WORK/tray.png" -crop "${tw}x${th}+${tx}+${ty}" +repage txt:- |
-    awk -v x0="$tx" -v y0="$ty" -F'[,: ]+' '/#FFD600/ { sx += $1; sy += $2; n++ }
-      END { if (n) printf "%d %d\n", x0 + sx / n, y0 + sy / n; else exit 1 }'
-}
-
 reset_settings
 xdotool mousemove 640 900
-start_calyx
-WID=$(ruler_wid "$RULER_PID")
-[ -n "$WID" ] || { echo "FAIL: no ruler window appeared"; exit 1; }
+start_ruler_window
 read -r X Y W H <<<"$(geometry "$WID")"
 timeout 5 xdotool windowfocus --sync "$WID" || check "focus the ruler" 0 1
 
