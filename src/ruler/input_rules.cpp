@@ -4,9 +4,9 @@
 
 #include <cstdio>
 
-KeyRoute RouteRulerMessage(std::uint32_t message, std::uint32_t key, bool shiftDown)
+KeyRoute RouteRulerMessage(std::uint32_t message, std::uint32_t key, bool (*shiftDown)())
 {
-    if ((message == kWmKeyDown || message == kWmSysKeyDown) && key == kVkF10 && shiftDown)
+    if ((message == kWmKeyDown || message == kWmSysKeyDown) && key == kVkF10 && shiftDown())
         return KeyRoute::kContextMenu;
     if (message == kWmContextMenu)
         return KeyRoute::kContextMenu;

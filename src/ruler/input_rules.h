@@ -23,8 +23,9 @@ enum class KeyRoute {
 };
 
 // In this order: Shift+F10 pressed (as a key or a system key), a WM_CONTEXTMENU that passes
-// through the loop, any keyboard message (WM_KEYFIRST to WM_KEYLAST), anything else.
-KeyRoute RouteRulerMessage(std::uint32_t message, std::uint32_t key, bool shiftDown);
+// through the loop, any keyboard message (WM_KEYFIRST to WM_KEYLAST), anything else. Only an
+// F10 press asks `shiftDown`: every tick of the poll passes through the routing too.
+KeyRoute RouteRulerMessage(std::uint32_t message, std::uint32_t key, bool (*shiftDown)());
 
 // The command a system command runs (its low four bits ignored): 0x10 About, 0x20 Help;
 // 0 for any other, which gets default processing.

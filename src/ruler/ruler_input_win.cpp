@@ -73,6 +73,12 @@ void AppendPercent(HMENU popup, UINT position, int percent)
     SetMenuItemInfoA(popup, position, TRUE, &info);
 }
 
+// Shift counts with any bit other than the toggle bit.
+bool IsShiftDown()
+{
+    return (GetKeyState(VK_SHIFT) & ~1) != 0;
+}
+
 // The pointer's screen position; the window's own corner when the pointer cannot be read, so
 // that a keyboard-opened menu still appears where the user is looking.
 POINT PointerOr(HWND hWnd)
@@ -145,9 +151,7 @@ bool CRulerWnd::OnSetCursor(UINT hitTest)
 
 bool CRulerWnd::PreTranslateMessage(MSG* msg)
 {
-    // Shift counts with any bit other than the toggle bit.
-    const bool shiftDown = (GetKeyState(VK_SHIFT) & ~1) != 0;
-    switch (RouteRulerMessage(msg->message, std::uint32_t(msg->wParam), shiftDown)) {
+    switch (RouteRulerMessage(msg->message, std::uint32_t(msg->wParam), &IsShiftDown)) {
     case KeyRoute::kContextMenu:
         ShowContextMenu(PointerOr(m_hWnd));
         return true;

@@ -3,6 +3,20 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+int g_asked = 0;
+bool ShiftUp()
+{
+    ++g_asked;
+    return false;
+}
+bool ShiftDown()
+{
+    ++g_asked;
+    return true;
+}
+} // namespace
+
 TEST(InputRules, KeyboardRoutingInItsOrder)
 {
     constexpr std::uint32_t kWmChar = 0x0102, kWmMouseMove = 0x0200, kVkA = 0x41;
@@ -21,8 +35,14 @@ TEST(InputRules, KeyboardRoutingInItsOrder)
         {kWmMouseMove, kVkF10, true, KeyRoute::kDefault},
         {kWmKeyLast + 1, 0, false, KeyRoute::kDefault},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(RouteRulerMessage(c.message, c.key, c.shift), c.want) << std::hex << c.message << " " << c.key;
+    for (const auto& c : cases) {
+        g_asked = 0;
+        EXPECT_EQ(RouteRulerMessage(c.message, c.key, c.shift ? &ShiftDown : &ShiftUp), c.want)
+            << std::hex << c.message << " " << c.key;
+        // The keyboard state is asked for an F10 press only.
+        const bool f10Press = (c.message == kWmKeyDown || c.message == kWmSysKeyDown) && c.key == kVkF10;
+        EXPECT_EQ(g_asked, f10Press ? 1 : 0) << std::hex << c.message << " " << c.key;
+    }
 }
 
 TEST(InputRules, SystemCommandsAndTheMenuLabel)
