@@ -190,37 +190,3 @@ TEST(CommandRules, MarksAndTexts)
     s.sizingToolVisible = true;
     EXPECT_EQ(RuleSizingTool(ID_TOGGLE_SIZING_TOOL, s).textPart, 1);
 }
-
-TEST(CommandRules, WhatTheViewCommandsSet)
-{
-    EXPECT_EQ(RulerScaleForCommand(ID_SCALE_NORMAL, 340), 100);
-    EXPECT_EQ(RulerScaleForCommand(ID_SCALE_ZOOM_OUT, 150), 140);
-    // Normal redraws even at 100; a step that changes nothing does nothing.
-    const struct {
-        int id, zoom, want;
-    } zooms[] = {{ID_ZOOM_NORMAL, 100, 100}, {ID_ZOOM_NORMAL, 400, 100}, {ID_ZOOM_IN, 400, 500},
-                 {ID_ZOOM_IN, 1000, 0},      {ID_ZOOM_OUT, 50, 0},        {ID_ZOOM_OUT, 100, 50}};
-    for (const auto& z : zooms)
-        EXPECT_EQ(MagnifierZoomForCommand(z.id, z.zoom), z.want) << z.id << " " << z.zoom;
-
-    const std::uint32_t hexSafe = CN_RGB_HEX | CN_WEB_SAFE;
-    EXPECT_EQ(ColorForCommand(ID_COLOR_HLS, hexSafe), CN_HLS | CN_WEB_SAFE);  // the flag stays
-    EXPECT_EQ(ColorForCommand(ID_COLOR_WEB_SAFE, hexSafe), std::uint32_t(CN_RGB_HEX));
-    EXPECT_EQ(ColorForCommand(ID_COLOR_WEB_SAFE, CN_HTML), CN_HTML | CN_WEB_SAFE);
-
-    // Side flips the stored side of the orientation shown, not the style's flag.
-    const struct {
-        std::uint32_t style;
-        bool h, v;
-        std::uint32_t add;
-    } sides[] = {{RS_HORZ, false, true, RS_FLIPPED}, {RS_HORZ | RS_FLIPPED, true, false, 0},
-                 {RS_VERT, false, true, 0},         {RS_VERT, true, false, RS_FLIPPED}};
-    for (const auto& c : sides) {
-        const StyleToggle t = ToggleSide(c.style, c.h, c.v);
-        EXPECT_EQ(t.remove, std::uint32_t(RS_FLIPPED));
-        EXPECT_EQ(t.add, c.add) << c.style << c.h << c.v;
-    }
-    EXPECT_EQ(ToggleOrientation(true).add, std::uint32_t(RS_HORZ));
-    EXPECT_EQ(ToggleViewFlag(ID_SHOW_GUIDE, RS_HORZ | RS_GUIDE).add, 0u);
-    EXPECT_EQ(ToggleViewFlag(ID_SHOW_BORDER, RS_HORZ).add, std::uint32_t(RS_WS_THICKFRAME));
-}

@@ -2,84 +2,46 @@
 
 #include <functional>
 #include <gtest/gtest.h>
-#include <map>
 #include <vector>
 
 namespace {
 
-// A popup as a list of command ids; a submenu item carries its submenu's first id beside it.
-class CFakeMenu final : public CMenuItems {
-public:
-    struct Item {
-        std::uint32_t id;
-        std::uint32_t subFirst = 0;
-    };
-    std::vector<Item> items;
-    bool gone = false;
+// A popup as command ids; a submenu item carries its submenu's first command beside it. The
+// rule of command `removing` erases items [from, to) of the popup.
+struct CFakeMenu final : CMenuItems {
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> items;
+    std::uint32_t removing = 0;
+    int from = 0, to = 0;
     std::vector<std::uint32_t> asked;
-    // What the rule of a command does to the menu (nothing when absent).
-    std::map<std::uint32_t, std::function<void(CFakeMenu&)>> rules;
 
-    int Count() override { return gone ? -1 : int(items.size()); }
-    std::uint32_t ItemId(int index) override { return items.at(std::size_t(index)).id; }
-    bool SubMenuFirstId(int index, std::uint32_t& id) override
-    {
-        id = items.at(std::size_t(index)).subFirst;
-        return true;
-    }
+    int Count() override { return int(items.size()); }
+    std::uint32_t ItemId(int i) override { return items.at(std::size_t(i)).first; }
+    bool SubMenuFirstId(int i, std::uint32_t& id) override { return (id = items.at(std::size_t(i)).second), true; }
     void Update(int, std::uint32_t id, bool) override
     {
         asked.push_back(id);
-        const auto rule = rules.find(id);
-        if (rule != rules.end())
-            rule->second(*this);
-    }
-    void Remove(std::uint32_t id)
-    {
-        for (auto it = items.begin(); it != items.end(); ++it)
-            if (it->id == id) {
-                items.erase(it);
-                return;
-            }
+        if (id == removing)
+            items.erase(items.begin() + from, items.begin() + to);
     }
 };
 
-constexpr std::uint32_t kSub = kSubMenuItemId;
-
 } // namespace
 
-TEST(MenuWalk, AsksEachCommandOnceWhenRulesRemoveTheirOwnOrEarlierItems)
+TEST(MenuWalk, AsksEachCommandOnceWhenARuleRemovesItsOwnOrEarlierItems)
 {
-    using Rule = std::function<void(CFakeMenu&)>;
+    const std::uint32_t sub = kSubMenuItemId;
     const struct {
-        const char* what;
-        std::map<std::uint32_t, Rule> rules;
-        std::vector<std::uint32_t> asked;
-        int count;
-    } cases[] = {
-        {"no removals", {}, {100, 200, 300, 400, 500}, 6},
-        {"a rule removes its own item", {{300, [](CFakeMenu& m) { m.Remove(300); }}}, {100, 200, 300, 400, 500}, 5},
-        {"a rule removes items before its own",
-         {{300, [](CFakeMenu& m) { m.Remove(100); m.Remove(0); }}}, {100, 200, 300, 400, 500}, 4},
-        {"a rule removes everything before and itself",
-         {{400, [](CFakeMenu& m) { m.items.erase(m.items.begin(), m.items.begin() + 5); }}},
-         {100, 200, 300, 400, 500}, 1},
-        {"the menu goes", {{100, [](CFakeMenu& m) { m.gone = true; }}}, {100}, 0},
-    };
+        std::uint32_t removing;
+        int from, to, count;
+    } cases[] = {{0, 0, 0, 7}, {300, 4, 5, 6}, {300, 0, 2, 5}, {400, 0, 6, 1}};
     for (const auto& c : cases) {
         CFakeMenu m;
-        // 100, a separator, a submenu whose first command is 200, then 300, 400 and 500.
-        m.items = {{100}, {0}, {kSub, 200}, {300}, {400}, {500}};
-        m.rules = c.rules;
-        EXPECT_EQ(WalkMenuCommands(m), c.count) << c.what;
-        EXPECT_EQ(m.asked, c.asked) << c.what;
+        // 100, a separator, a submenu asked as 200, one starting with a separator, 300, 400, 500
+        m.items = {{100, 0}, {0, 0}, {sub, 200}, {sub, 0}, {300, 0}, {400, 0}, {500, 0}};
+        m.removing = c.removing;
+        m.from = c.from;
+        m.to = c.to;
+        EXPECT_EQ(WalkMenuCommands(m), c.count) << c.removing;
+        EXPECT_EQ(m.asked, (std::vector<std::uint32_t>{100, 200, 300, 400, 500})) << c.removing;
     }
-}
-
-TEST(MenuWalk, SubmenusAnswerForTheirFirstCommandOnly)
-{
-    CFakeMenu m;
-    m.items = {{kSub, 0}, {kSub, kSub}, {kSub, 700}, {0}, {800}};
-    EXPECT_EQ(WalkMenuCommands(m), 5);
-    EXPECT_EQ(m.asked, (std::vector<std::uint32_t>{700, 800}));
 }

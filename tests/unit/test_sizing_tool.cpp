@@ -203,20 +203,3 @@ TEST(HotKeyRules, TheDefineDialogAcceptsOnlyFunctionKeysOutsideTheReservedOnes)
         EXPECT_EQ(int(ClassifyHotKeyChoice(c.vk, c.mods, c.curVk, c.curMods)), int(c.want))
             << std::hex << c.vk << " " << c.mods << " from " << c.curVk << " " << c.curMods;
 }
-
-TEST(HotKeyRules, OkTouchesTheRegistrationOnlyOfAnEnabledKeyThatChanged)
-{
-    using C = HotKeyChoice;
-    using S = HotKeyOkStep;
-    const struct {
-        C choice;
-        bool enabled;
-        S want;
-    } cases[] = {
-        {C::kUnchanged, true, S::kClose},  {C::kInvalid, false, S::kRefuse},
-        {C::kEmpty, true, S::kUnregisterAndStore}, {C::kEmpty, false, S::kStore},
-        {C::kNew, true, S::kReplaceAndStore},      {C::kNew, false, S::kStore},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(int(PlanHotKeyOk(c.choice, c.enabled)), int(c.want)) << int(c.choice) << c.enabled;
-}

@@ -170,40 +170,18 @@ TEST(PollRules, NeedsPollTimerTable)
 
 TEST(StyleChange, TheSettingsMirrorWhatThePlanChanged)
 {
-    // A first style set to a vertical, flipped, topmost ruler in inches without border,
-    // guide or magnifier, over a record that says the opposite everywhere.
-    const std::uint32_t style = RS_VERT | RS_FLIPPED | RS_TOPMOST | RS_UNIT_IN;
-    StyleChangePlan all;
-    all.unitsDirty = all.zOrderDirty = all.orientationChanged = all.sideDirty = all.borderChanged =
-        all.guideChanged = all.magnifierChanged = true;
+    StyleChangePlan plan;
+    plan.sideDirty = plan.zOrderDirty = true;
     CRulerSettings s;
-    s.m_bZoom = s.m_bGuide = 1;
-    s.m_bBorderless = s.m_bVertical = s.m_bVFlipped = s.m_bOnTop = 0;
     s.m_bHFlipped = 1;
-    s.m_nUnit = RS_UNIT_PX;
+    s.m_bOnTop = 5;  // any non-zero value means on top: a topmost style changes nothing
     s.m_bChanged = 0;
-    MirrorStyleInSettings(all, style, s);
-    EXPECT_EQ(s.m_bZoom, 0);
-    EXPECT_EQ(s.m_bGuide, 0);
-    EXPECT_EQ(s.m_bBorderless, 1);
-    EXPECT_EQ(s.m_bVertical, 1);
+    MirrorStyleInSettings(plan, RS_VERT | RS_FLIPPED | RS_TOPMOST, s);
     EXPECT_EQ(s.m_bVFlipped, 1);
     EXPECT_EQ(s.m_bHFlipped, 1);  // the other orientation's side is kept
-    EXPECT_EQ(s.m_nUnit, std::int32_t(RS_UNIT_IN));
-    EXPECT_EQ(s.m_bOnTop, 1);
+    EXPECT_EQ(s.m_bOnTop, 5);
+    EXPECT_EQ(s.m_bChanged, 0);
+    MirrorStyleInSettings(plan, RS_VERT, s);
+    EXPECT_EQ(s.m_bOnTop, 0);
     EXPECT_EQ(s.m_bChanged, 1);
-
-    // Nothing in the plan: nothing written. A topmost record seen as topmost is not changed,
-    // whatever non-zero value it holds.
-    CRulerSettings t;
-    t.m_bOnTop = 5;
-    t.m_bChanged = 0;
-    t.m_nUnit = 0x77;
-    MirrorStyleInSettings(StyleChangePlan{}, style, t);
-    EXPECT_EQ(t.m_nUnit, 0x77);
-    StyleChangePlan z;
-    z.zOrderDirty = true;
-    MirrorStyleInSettings(z, style, t);
-    EXPECT_EQ(t.m_bOnTop, 5);
-    EXPECT_EQ(t.m_bChanged, 0);
 }
