@@ -4,7 +4,8 @@
 CALYX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 CALYX_PACKAGES=(cmake ninja-build clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64 mingw-w64-tools
-  wine wine64 fonts-wine xvfb xdotool x11-utils x11-xkb-utils xclip imagemagick python3 procps)
+  wine wine64 fonts-wine xvfb xdotool x11-utils x11-xkb-utils xclip imagemagick python3 procps
+  chromium)
 CALYX_PIDS=()
 
 say() { printf '== %s\n' "$*" >&2; }

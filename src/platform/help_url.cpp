@@ -34,11 +34,8 @@ std::string FileUrlOf(const std::string& utf8Path, const char* topic)
     for (char& c : path)
         if (c == '\\')
             c = '/';
-    std::string url = "file:";
-    if (path.compare(0, 2, "//") == 0)
-        path.erase(0, 2);  // \\host\share: the host is the URL's authority
-    else
-        url += "///";
+    // A drive path has an empty authority (file:///C:/...); \\host\share names the host.
+    std::string url = path.compare(0, 2, "//") == 0 ? "file:" : "file:///";
     AppendEncoded(url, path);
     if (topic && *topic) {
         url += '#';

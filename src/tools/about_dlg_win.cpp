@@ -32,6 +32,13 @@ CAboutDlg::CAboutDlg(HWND owner, const CRulerSettings& settings) : CDialogBase(I
 
 INT_PTR CAboutDlg::DoModal()
 {
+    if (!LoadVersionTexts())
+        return IDCANCEL;
+    return CDialogBase::DoModal();
+}
+
+bool CAboutDlg::LoadVersionTexts()
+{
     try {
         const CVersionInfo version;
         m_strVersion = ReplaceArgs(LoadResString(IDS_ABOUT_VERSION), VersionString(version, "ProductName"),
@@ -40,9 +47,9 @@ INT_PTR CAboutDlg::DoModal()
         m_strDescription = VersionString(version, "FileDescription");
     } catch (const CStartupException& e) {
         AppMessageBox(m_hWndParent, e.GetErrorMessage().c_str(), MB_ICONEXCLAMATION | MB_OK);
-        return IDCANCEL;
+        return false;
     }
-    return CDialogBase::DoModal();
+    return true;
 }
 
 BOOL CAboutDlg::OnInitDialog()

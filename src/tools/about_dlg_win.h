@@ -19,6 +19,8 @@ public:
     // Runs the box; a program file without a version resource shows the framework's file
     // error text instead.
     INT_PTR DoModal();
+    // Reads the texts the box shows; false (the message shown) without a version resource.
+    bool LoadVersionTexts();
 
 protected:
     BOOL OnInitDialog() override;
