@@ -160,22 +160,30 @@ std::string ReadRegistryText(HKEY root, const std::string& key, const char* name
     return text;
 }
 
-// The command that opens a web address in the user's browser: the user's choice of program
-// for http addresses, else the http registration of the user, else the machine's.
+// The open command of a file type or protocol class: the user's own registration before the
+// machine's, as the merged view of the classes gives it on Windows.
+std::string ClassOpenCommand(const std::string& progId)
+{
+    const std::string command =
+        ReadRegistryText(HKEY_CURRENT_USER, "Software\\Classes\\" + progId + "\\shell\\open\\command", nullptr);
+    if (!command.empty())
+        return command;
+    return ReadRegistryText(HKEY_CLASSES_ROOT, progId + "\\shell\\open\\command", nullptr);
+}
+
+// The command that opens a web address in the user's browser: that of the program the user
+// chose for http addresses, else that of the http class.
 std::string BrowserOpenCommand()
 {
     const std::string progId = ReadRegistryText(
         HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\http\\UserChoice",
         "ProgId");
     if (!progId.empty()) {
-        const std::string command = ReadRegistryText(HKEY_CLASSES_ROOT, progId + "\\shell\\open\\command", nullptr);
+        const std::string command = ClassOpenCommand(progId);
         if (!command.empty())
             return command;
     }
-    const std::string user = ReadRegistryText(HKEY_CURRENT_USER, "Software\\Classes\\http\\shell\\open\\command", nullptr);
-    if (!user.empty())
-        return user;
-    return ReadRegistryText(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", nullptr);
+    return ClassOpenCommand("http");
 }
 
 bool StillRunningOrSucceeded(HANDLE process)
