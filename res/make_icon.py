@@ -45,8 +45,10 @@ def draw(size):
     return px
 
 
-def bmp_entry(size):
-    rows = draw(size)
+def dib_entry(rows):
+    """One image of an icon or cursor file: a 32-bit DIB (bottom-up, height doubled for the
+    mask) and its AND mask, transparent where alpha is 0. `rows` are top first."""
+    size = len(rows)
     header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
     xor = b''.join(bytes((b, g, r, a)) for row in reversed(rows) for (r, g, b, a) in row)
     mask_stride = ((size + 31) // 32) * 4
@@ -60,17 +62,26 @@ def bmp_entry(size):
     return header + xor + and_mask
 
 
-def main(path):
-    sizes = [16, 32, 48]
-    images = [bmp_entry(s) for s in sizes]
-    out = struct.pack('<HHH', 0, 1, len(sizes))
-    offset = 6 + 16 * len(sizes)
-    for s, data in zip(sizes, images):
-        out += struct.pack('<BBBBHHII', s % 256, s % 256, 0, 0, 1, 32, len(data), offset)
+def write_icon_file(path, images, hotspot=None):
+    """Writes square images (lists of rows) as an .ico file, or as a .cur file with the
+    hot spot (x, y) when one is given."""
+    entries = [dib_entry(rows) for rows in images]
+    out = struct.pack('<HHH', 0, 1 if hotspot is None else 2, len(images))
+    offset = 6 + 16 * len(images)
+    for rows, data in zip(images, entries):
+        s = len(rows)
+        if hotspot is None:
+            out += struct.pack('<BBBBHHII', s % 256, s % 256, 0, 0, 1, 32, len(data), offset)
+        else:
+            out += struct.pack('<BBBBHHII', s % 256, s % 256, 0, 0, hotspot[0], hotspot[1], len(data), offset)
         offset += len(data)
-    out += b''.join(images)
+    out += b''.join(entries)
     with open(path, 'wb') as f:
         f.write(out)
+
+
+def main(path):
+    write_icon_file(path, [draw(s) for s in (16, 32, 48)])
 
 
 if __name__ == '__main__':

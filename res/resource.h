@@ -7,8 +7,8 @@
 #define IDI_SIZING_TOOL 1006
 #define IDI_PICKER 1020
 #define IDI_PICKER_EMPTY 1021
-#define IDC_PICKER 1030
-#define IDC_PICKER_NO 1032
+#define IDC_PICKER 1030            // over the window picker
+#define IDC_PICKER_TRACKING 1032   // while a picker is dragged
 
 // Dialog templates.
 #define IDD_SIZING_TOOL 1006
@@ -28,6 +28,7 @@
 #define IDS_MEMORY_EXCEPTION 61475
 #define IDS_PARSE_INT 61704
 #define IDS_PARSE_INT_RANGE 61708
+#define IDS_PARSE_STRING_SIZE 61716
 #define IDS_FILE_GENERIC 61856
 #define IDS_FILE_NOT_FOUND 61857
 #define IDS_FILE_BAD_PATH 61858
@@ -110,6 +111,28 @@
 #define ID_HELP_FINDER 57667
 #define ID_HELP_USING 57668
 #define ID_HELP 57670
+
+// The sizing tool (dialog 1006) and the Define Hot Key dialog (1007): strings and controls.
+#define IDS_SIZE_INVALID 1050
+#define IDS_SIZING_NOT_RESIZABLE 1051
+#define IDS_SIZING_MAXIMIZED 1052
+#define IDS_SIZING_NOTHING_INCLUDED 1053
+#define IDS_INVALID_HOT_KEY 25258
+#define IDC_SIZE_TEXT 3001
+#define IDC_PICK_SET_SIZE 3002
+#define IDC_PICK_GET_SIZE 3003
+#define IDC_DO_WIDTH 3004
+#define IDC_DO_HEIGHT 3005
+#define IDC_DO_FRAME 3007
+#define IDC_HK_FOREGROUND 3050
+#define IDC_HK_UNDER_CURSOR 3051
+#define IDC_HOT_KEY_GET 3052
+#define IDC_HOT_KEY_SET 3053
+#define IDC_DEFINE_GET 3055
+#define IDC_DEFINE_SET 3056
+#define IDC_ENABLE_GET 3058
+#define IDC_ENABLE_SET 3059
+#define IDC_HOT_KEY 3056             // the Define Hot Key dialog's hot key control
 
 // Hot key ids registered for the ruler window.
 #define HOTKEY_GET_SIZE 1

@@ -72,36 +72,27 @@ calyx_prefix() {
 # Keeps one wineserver for the whole run and one idle Windows program alive, so that each
 # program starts fast and the clipboard outlives the program that filled it.
 # The Wine session's own processes (services, the desktop) live as long as the wineserver and
-# inherit the output of the program that started them: they are started here with none, so
-# that a pipe reading a program's output ends when the program does.
+# inherit the output of the program that started them: they are started here, by the idle
+# keeper program, with none, so that a pipe reading a program's output ends when the program
+# does. The keeper's process id is kept in the prefix; a keeper of another session (an older
+# prefix of the same name, say) does not count.
 calyx_start_wineserver() {
   wineserver -p >/dev/null 2>&1 </dev/null || true
   local keeper=${1:-$CALYX_ROOT/build/win64/tests/win_keepalive.exe}
-  if [ -f "$keeper" ]; then
-    calyx_running_in_prefix "$(basename "$keeper")" && return 0
-    setsid wine "$keeper" >/dev/null 2>&1 </dev/null &
-    CALYX_PIDS+=($!)
-    # The first program of a session starts the session itself (wineboot, the menu builder,
-    # the services, the desktop). Tests start once that is done, so that nothing of it is
-    # started later by a test whose output ctest reads to the end.
-    local i
-    for i in $(seq 1 600); do
-      calyx_running_in_prefix 'explorer.exe' && ! calyx_running_in_prefix 'wineboot.exe' &&
-        ! calyx_running_in_prefix 'winemenubuilder.exe' && break
-      sleep 0.1
-    done
-    [ "$i" -lt 600 ] || say "the Wine session did not finish starting in 60 s"
-  else
+  local mark=$WINEPREFIX/.calyx-session pid
+  if [ ! -f "$keeper" ]; then
     timeout 60 wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+    return 0
   fi
-}
-
-# Whether a process whose command line has $1 runs in this Wine prefix.
-calyx_running_in_prefix() {
-  local pid
-  for pid in $(pgrep -f "$1" 2>/dev/null); do
-    { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && return 0
-  done
+  pid=$(cat "$mark" 2>/dev/null || true)
+  [ -n "$pid" ] && [ -f "$mark.ready" ] && kill -0 "$pid" 2>/dev/null && return 0
+  rm -f "$mark.ready"
+  setsid wine "$keeper" "Z:$(tr / '\\' <<<"$mark.ready")" >/dev/null 2>&1 </dev/null &
+  echo $! >"$mark"
+  CALYX_PIDS+=($!)
+  local i
+  for i in $(seq 1 600); do [ -f "$mark.ready" ] && return 0; sleep 0.1; done
+  say "the Wine session did not start in 60 s"
   return 1
 }
 
@@ -109,6 +100,7 @@ calyx_running_in_prefix() {
 calyx_stop_all() {
   if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
     wineserver -k >/dev/null 2>&1 || true
+    rm -f "$WINEPREFIX/.calyx-session" "$WINEPREFIX/.calyx-session.ready"
   fi
   local pid
   for pid in "${CALYX_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done

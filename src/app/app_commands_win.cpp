@@ -5,6 +5,7 @@
 #include "platform/help_win.h"
 #include "resource.h"
 #include "ruler/command_dispatch_win.h"
+#include "tools/sizing_tool_dlg_win.h"
 #include "tools/about_dlg_win.h"
 #include "win/window.h"
 
@@ -31,13 +32,13 @@ bool CRulerApp::OnCmdMsg(UINT id, CCmdUI* update)
 CommandState CRulerApp::GetCommandState() const
 {
     CommandState s;
-    s.sizingToolVisible = false;  // the sizing tool is not part of this build yet
+    s.sizingToolVisible = IsSizingToolVisible();
     return s;
 }
 
 void CRulerApp::OnToggleSizingTool(UINT)
 {
-    // The sizing tool is not part of this build yet: the command does nothing.
+    ToggleSizingTool(m_settings);
 }
 
 void CRulerApp::OnAppAbout(UINT)

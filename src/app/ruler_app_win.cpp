@@ -4,12 +4,12 @@
 #include "platform/placement_win.h"
 #include "settings/registry_backend_win.h"
 #include "settings/registry_settings.h"
-#include "platform/system_errors_win.h"
 #include "platform/version_info_win.h"
 #include "app/window_style.h"
 #include "resource.h"
 #include "ruler/ruler_geometry.h"
 #include "ruler/ruler_wnd.h"
+#include "tools/hot_key_registration_win.h"
 #include "units/number_format_win.h"
 #include "win/common_controls.h"
 #include "win/exceptions.h"
@@ -122,18 +122,7 @@ bool CRulerApp::InitInstance()
 
 void CRulerApp::RegisterHotKeys(HWND hWnd)
 {
-    const CRulerSettings& s = m_settings;
-    if (s.m_bHKGet && (s.m_wHKVGet || s.m_wHKMGet)) {
-        if (!RegisterHotKey(hWnd, HOTKEY_GET_SIZE, s.m_wHKMGet, s.m_wHKVGet)) {
-            // A failure of the first key leaves the second unregistered as well.
-            ShowSystemError(GetLastError());
-            return;
-        }
-    }
-    if (s.m_bHKSet && (s.m_wHKVSet || s.m_wHKMSet)) {
-        if (!RegisterHotKey(hWnd, HOTKEY_SET_SIZE, s.m_wHKMSet, s.m_wHKVSet))
-            ShowSystemError(GetLastError());
-    }
+    RegisterSizingHotKeys(hWnd, m_settings);
 }
 
 int CRulerApp::ExitInstance(int loopResult)

@@ -38,3 +38,10 @@ void ShowSystemError(DWORD code, const char* moduleName)
         return;
     AppMessageBox(GetMainWindowHandle(), FormatSystemErrorMessage(code, moduleName).c_str(), MB_ICONEXCLAMATION);
 }
+
+void ShowSystemErrorOver(HWND owner, DWORD code)
+{
+    if (code == 0)
+        return;
+    AppMessageBox(owner, FormatSystemErrorMessage(code).c_str(), MB_ICONEXCLAMATION);
+}

@@ -10,3 +10,5 @@ std::string FormatSystemErrorMessage(DWORD code, const char* moduleName = nullpt
 
 // Shows FormatSystemErrorMessage in a message box with the exclamation icon; nothing for 0.
 void ShowSystemError(DWORD code, const char* moduleName = nullptr);
+// The same in front of `owner` (a dialog that stays open after the message).
+void ShowSystemErrorOver(HWND owner, DWORD code);

@@ -4,6 +4,7 @@
 
 #include "settings/ruler_settings.h"
 #include "resource.h"
+#include "tools/sizing_ops_win.h"
 #include "win/convert.h"
 #include "win/handles.h"
 
@@ -39,12 +40,14 @@ HWND ParentOwner(HWND hWnd)
     return hWnd;
 }
 
-// Where the Get size and Set size hot keys (ids 1 and 2) reach the sizing tool. The tool is
-// not in this build yet, so both end here without effect.
-void SizingToolHotKey(WPARAM id, HWND target)
+// Where the Get size and Set size hot keys (ids 1 and 2) reach the sizing tool; there is no
+// highlight on this path.
+void SizingToolHotKey(CRulerSettings& settings, WPARAM id, HWND target)
 {
-    (void)id;
-    (void)target;
+    if (id == HOTKEY_GET_SIZE)
+        GetTargetSize(settings, target);
+    else if (id == HOTKEY_SET_SIZE)
+        SetTargetSize(settings, target);
 }
 
 // Appends " (n%)" to the text of a popup item, keeping its submenu.
@@ -210,7 +213,7 @@ LRESULT CRulerWnd::OnHotKey(WPARAM id)
     if (!target || !IsWindow(target))
         return 0;
     if (id == HOTKEY_GET_SIZE || id == HOTKEY_SET_SIZE)
-        SizingToolHotKey(id, target);
+        SizingToolHotKey(m_settings, id, target);
     return 0;
 }
 

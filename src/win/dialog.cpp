@@ -72,6 +72,40 @@ void DDV_MinMaxInt(CDataExchange& dx, int id, int value, int minValue, int maxVa
     dx.Fail(id, ReplaceArgs(LoadResString(IDS_PARSE_INT_RANGE), std::to_string(minValue), std::to_string(maxValue)));
 }
 
+void DDX_Radio(CDataExchange& dx, int id, int& value)
+{
+    HWND first = GetDlgItem(dx.m_hDlg, id);
+    if (!first)
+        return;
+    if (dx.m_bSaveAndValidate)
+        value = -1;
+    int index = 0;
+    for (HWND button = first; button; button = GetWindow(button, GW_HWNDNEXT), ++index) {
+        if (button != first && (GetWindowLongPtrA(button, GWL_STYLE) & WS_GROUP))
+            break;
+        if (dx.m_bSaveAndValidate) {
+            if (SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED)
+                value = index;
+        } else {
+            SendMessageA(button, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED, 0);
+        }
+    }
+}
+
+void DDV_MaxChars(CDataExchange& dx, int id, const std::string& value, int maxChars)
+{
+    if (!dx.m_bSaveAndValidate) {
+        HWND item = GetDlgItem(dx.m_hDlg, id);
+        char cls[16] = "";
+        if (item)
+            GetClassNameA(item, cls, int(sizeof cls));
+        SendMessageA(item, lstrcmpiA(cls, "ComboBox") == 0 ? CB_LIMITTEXT : EM_LIMITTEXT, WPARAM(maxChars), 0);
+        return;
+    }
+    if (value.size() > std::size_t(maxChars))
+        dx.Fail(id, ReplaceArgs(LoadResString(IDS_PARSE_STRING_SIZE), std::to_string(maxChars), std::string()));
+}
+
 CDialogBase::~CDialogBase()
 {
     if (m_hWnd && IsWindow(m_hWnd)) {
@@ -108,6 +142,8 @@ bool CDialogBase::UpdateData(bool save)
             GetClassNameA(control, cls, int(sizeof cls));
             if (lstrcmpiA(cls, "Edit") == 0)
                 SendMessageA(control, EM_SETSEL, 0, -1);
+            else if (lstrcmpiA(cls, "ComboBox") == 0)
+                SendMessageA(control, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
         }
         return false;
     }

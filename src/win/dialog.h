@@ -29,6 +29,12 @@ void DDX_Text(CDataExchange& dx, int id, std::string& value);
 void DDX_Check(CDataExchange& dx, int id, int& value);
 // Saving only: value within [min, max], else "Please enter an integer between %1 and %2.".
 void DDV_MinMaxInt(CDataExchange& dx, int id, int value, int minValue, int maxValue);
+// A radio group that starts at control `id` (up to the next group) as the index of its
+// checked button; -1 when none is checked.
+void DDX_Radio(CDataExchange& dx, int id, int& value);
+// Text of at most `maxChars` characters: loading limits typing in the edit or combo box,
+// saving refuses a longer text with "Please enter no more than %1 characters.".
+void DDV_MaxChars(CDataExchange& dx, int id, const std::string& value, int maxChars);
 
 class CDialogBase {
 public:

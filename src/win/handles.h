@@ -62,6 +62,12 @@ public:
     explicit CClientDC(HWND hWnd) : CWindowDCBase(hWnd, GetDC(hWnd)) {}
 };
 
+// The whole window, title bar and border included (GetWindowDC).
+class CWindowDC : public CWindowDCBase {
+public:
+    explicit CWindowDC(HWND hWnd) : CWindowDCBase(hWnd, GetWindowDC(hWnd)) {}
+};
+
 // The whole screen (GetDC of no window).
 class CScreenDC : public CWindowDCBase {
 public:

@@ -88,6 +88,13 @@ start_calyx() {
   RULER_LINE=$(probe wait 20)
 }
 
+# start_calyx, then WID: the ruler's X window. Ends the session when no ruler appeared.
+start_ruler_window() {
+  start_calyx
+  WID=$(ruler_wid "$RULER_PID")
+  [ -n "$WID" ] || { echo "FAIL: no ruler window appeared"; exit 1; }
+}
+
 # Closes every ruler with its Close command and waits until their processes have ended, so
 # that their settings are written before anything reads or changes the registry.
 stop_calyx() {
@@ -147,6 +154,19 @@ count_color() {
 # A checksum of a region's pixels.
 region_sum() { convert "$E2E_WORK/$1.png" -crop "$2" +repage -format '%#' info:; }
 
+# Where the ruler's tray icon is: the middle of its yellow in Wine's system tray window.
+tray_icon_point() {
+  local tray
+  tray=$(xdotool search --name '^Wine System Tray$' 2>/dev/null | head -n 1)
+  [ -n "$tray" ] || return 1
+  local tx ty tw th
+  read -r tx ty tw th <<<"$(geometry "$tray")"
+  shot tray
+  convert "$E2E_WORK/tray.png" -crop "${tw}x${th}+${tx}+${ty}" +repage txt:- |
+    awk -v x0="$tx" -v y0="$ty" -F'[,: ]+' '/#FFD600/ { sx += $1; sy += $2; n++ }
+      END { if (n) printf "%d %d\n", x0 + sx / n, y0 + sy / n; else exit 1 }'
+}
+
 field() { sed -n "s/^\(.* \)\{0,1\}$1=\([^ ]*\).*/\2/p" | head -n 1; }
 
 check() {  # check DESCRIPTION WANT GOT
@@ -161,4 +181,24 @@ check() {  # check DESCRIPTION WANT GOT
 finish() {
   printf '%d passed, %d failed\n' "$E2E_PASSES" "$E2E_FAILS"
   [ "$E2E_FAILS" -eq 0 ]
+}
+
+# The sizing tool's target windows, another program's (tests/win/helpers/sizing_target.cpp).
+CALYX_TARGET=$(dirname "$CALYX_PROBE")/win_sizing_target.exe
+TARGET_PID=""
+# "left top right bottom style text" of a top-level window by title, or of its control by id.
+target_rect() { timeout 30 wine "$CALYX_TARGET" rect "$@" </dev/null 2>/dev/null | tr -d '\r'; }
+start_targets() {
+  wine "$CALYX_TARGET" show >/dev/null 2>&1 </dev/null &
+  TARGET_PID=$!
+  E2E_PIDS+=("$TARGET_PID")
+  wait_until 20 target_rect "Sizing target: borderless" >/dev/null ||
+    { echo "FAIL: the target windows did not appear" >&2; E2E_FAILS=$((E2E_FAILS + 1)); }
+}
+stop_targets() {
+  kill "$TARGET_PID" 2>/dev/null
+  wait "$TARGET_PID" 2>/dev/null
+  local pid kept=()
+  for pid in "${E2E_PIDS[@]}"; do [ "$pid" == "$TARGET_PID" ] || kept+=("$pid"); done
+  E2E_PIDS=("${kept[@]}")
 }

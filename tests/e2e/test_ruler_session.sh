@@ -28,9 +28,7 @@ shot_until() { # NAME REGION COLOUR ge|le N
 reset_settings
 # The pointer starts away from where the ruler will appear.
 xdotool mousemove 640 700
-start_calyx
-WID=$(ruler_wid "$RULER_PID")
-[ -n "$WID" ] || { echo "FAIL: no ruler window appeared"; exit 1; }
+start_ruler_window
 
 # The default ruler: a quarter in from the left, an eighth down, half the screen wide, 56 high.
 read -r X Y W H <<<"$(geometry "$WID")"

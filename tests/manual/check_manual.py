@@ -21,6 +21,8 @@ import tempfile
 # Sections that dialogs built elsewhere open (the sizing tool and its hot key dialog).
 ALWAYS_USED = {"sizing-tool", "hot-keys"}
 TOPIC_CALL = re.compile(r'ShowHelpTopic\(\s*[^,()]+,\s*"([^"]*)"\s*\)')
+# A topic named once as a constant: const char kHelpTopic[] = "sizing-tool";
+TOPIC_CONSTANT = re.compile(r'kHelpTopic\w*\s*\[\]\s*=\s*"([^"]*)"')
 ACCEL_LINE = re.compile(r'^\s*("(.)"|VK_\w+)\s*,\s*(\w+)\s*,\s*VIRTKEY((?:\s*,\s*\w+)*)\s*$')
 KEY_NAMES = {"VK_HOME": "Home", "VK_F1": "F1", "VK_END": "End", "VK_INSERT": "Insert", "VK_DELETE": "Delete"}
 
@@ -74,7 +76,9 @@ def parse(text):
 def program_topics(src):
     topics = set()
     for path in sorted(pathlib.Path(src, "src").rglob("*.cpp")):
-        topics.update(TOPIC_CALL.findall(path.read_text(encoding="utf-8", errors="replace")))
+        text = path.read_text(encoding="utf-8", errors="replace")
+        topics.update(TOPIC_CALL.findall(text))
+        topics.update(TOPIC_CONSTANT.findall(text))
     return topics
 
 

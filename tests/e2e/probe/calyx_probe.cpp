@@ -1,11 +1,13 @@
 // A small Windows program the end-to-end scripts use to look at the running ruler the way
 // the system sees it: its style, placement and visibility, message boxes it shows, and to
 // close it through its own Close command.
-//   calyx_probe find | wait SECONDS | close SECONDS | metrics | msgbox | msgbox-ok | count
+//   calyx_probe find | wait SECONDS | close SECONDS | metrics | msgbox | msgbox-ok | count |
+//               tray-has | tray-forget | taskbar-created
 //   calyx_probe browser FILE URL (stands in for a web browser: appends URL to FILE) | no-browser
 //   calyx_probe foreground (the title of the window that has the keyboard, as Windows sees it)
 // "close" returns once every ruler's process has ended (and so written its settings).
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -180,6 +182,22 @@ int main(int argc, char** argv)
             return 1;
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         return 0;
+    }
+    if (!std::strcmp(cmd, "tray-has") || !std::strcmp(cmd, "tray-forget")) {
+        // The shell knows an icon by its window and id: asking to change nothing tells
+        // whether it is there; deleting it is what a task bar that restarts does to it.
+        HWND ruler = Ruler().hwnd;
+        if (!ruler)
+            return 2;
+        NOTIFYICONDATAA nid{};
+        nid.cbSize = NOTIFYICONDATAA_V2_SIZE;
+        nid.hWnd = ruler;
+        nid.uID = 1000;
+        return Shell_NotifyIconA(cmd[5] == 'h' ? NIM_MODIFY : NIM_DELETE, &nid) ? 0 : 1;
+    }
+    if (!std::strcmp(cmd, "taskbar-created")) {
+        // What a new task bar tells every top-level window.
+        return SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0) ? 0 : 1;
     }
     if (!std::strcmp(cmd, "browser") && argc > 3) {
         // Registered as the browser for web addresses, it records what it was asked to open.
