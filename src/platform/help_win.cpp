@@ -203,7 +203,9 @@ bool RunCommandLine(const std::string& commandLine)
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    // A browser registered through a console program (a script, a launcher) gets no console
+    // window of its own; a windowed browser is not affected.
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi))
         return false;
     CloseHandle(pi.hThread);
     const bool started = StillRunningOrSucceeded(pi.hProcess);

@@ -33,7 +33,7 @@ activate() { # WINDOW TITLE-PATTERN
   local x y w h
   read -r x y w h <<<"$(geometry "$1")"
   xdotool mousemove $((x + w / 2)) $((y + 6)) click 1
-  wait_until 5 foreground_is "$2" || echo "FAIL: could not activate $2"
+  wait_until 5 foreground_is "$2" || echo "FAIL: could not activate $2 (clicked at $((x + w / 2)),$((y + 6)) of $x $y $w $h; foreground: '$(probe foreground)')"
   sleep 0.6  # the next click must not make a double-click with this one
 }
 
