@@ -6,21 +6,58 @@ CALYX_PACKAGES=(cmake ninja-build clang libclang-rt-14-dev googletest libgtest-d
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64 mingw-w64-tools
   wine wine64 fonts-wine xvfb xdotool x11-utils x11-xkb-utils xclip imagemagick python3 procps
   chromium)
+# 32-bit Wine, for the i686 program; installed only where the kernel runs 32-bit programs.
+CALYX_PACKAGES_I386=(wine32:i386)
 CALYX_PIDS=()
 
 say() { printf '== %s\n' "$*" >&2; }
 
-# Installs the Debian packages that are missing (apt-get update only when needed).
+# Whether this kernel runs 32-bit x86 programs: a 93-byte i386 program that only exits with
+# 0. Some kernels are built without 32-bit support; there 32-bit Wine cannot start, and with
+# it installed Debian's `wine` command tries it first and fails for every program.
+calyx_kernel_runs_i386() {
+  local probe rc
+  mkdir -p "$CALYX_ROOT/build"
+  probe=$(mktemp "$CALYX_ROOT/build/.i386-probe.XXXXXX") || return 1
+  printf '\x7f\x45\x4c\x46\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00\x01\x00\x00\x00'\
+'\x54\x80\x04\x08\x34\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00\x00\x00'\
+'\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08\x00\x80\x04\x08\x5d\x00\x00\x00\x5d\x00\x00\x00'\
+'\x05\x00\x00\x00\x00\x10\x00\x00\xb8\x01\x00\x00\x00\x31\xdb\xcd\x80' >"$probe"
+  chmod +x "$probe"
+  "$probe" 2>/dev/null
+  rc=$?
+  rm -f "$probe"
+  return $rc
+}
+
+# Whether 32-bit Wine is installed (the i686 program's tests run only then).
+calyx_has_wine32() {
+  dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'
+}
+
+# Installs the Debian packages that are missing (apt-get update only when needed). The i686
+# program runs under 32-bit Wine, which Debian installs beside the 64-bit one from the i386
+# architecture.
 calyx_install_packages() {
-  local missing=()
-  for p in "${CALYX_PACKAGES[@]}"; do
+  local missing=() wanted=("${CALYX_PACKAGES[@]}") sudo="" p
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  if calyx_kernel_runs_i386; then
+    wanted+=("${CALYX_PACKAGES_I386[@]}")
+  elif calyx_has_wine32; then
+    say "32-bit Wine is installed, but this kernel cannot run 32-bit programs: every wine command"
+    say "fails until it is removed (apt-get remove wine32:i386)"
+    return 1
+  fi
+  for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
+  if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    say "adding the i386 architecture (32-bit Wine)"
+    $sudo dpkg --add-architecture i386 || return 1
+  fi
   say "installing: ${missing[*]}"
-  local sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update -qq </dev/null
+  $sudo apt-get update -qq </dev/null || return 1
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null >/dev/null
 }
 
@@ -51,12 +88,22 @@ calyx_free_display() {
   echo 141
 }
 
-# Makes (once) and exports the Wine prefix $1 (default build/wineprefix).
+# What a Wine prefix is made for: the Wine version and whether 32-bit Wine was there. A prefix
+# made without 32-bit Wine cannot start 32-bit programs ("could not load kernel32.dll").
+calyx_prefix_kind() {
+  local bits=64
+  calyx_has_wine32 && bits=64+32
+  printf 'wine %s, %s-bit\n' "$(dpkg-query -W -f='${Version}' wine 2>/dev/null)" "$bits"
+}
+
+# Makes and exports the Wine prefix $1 (default build/wineprefix); it is made again when its
+# stamp names another Wine than the one installed.
 calyx_prefix() {
   export WINEPREFIX=${1:-$CALYX_ROOT/build/wineprefix}
-  local stamp=$WINEPREFIX/.calyx-ready
-  [ -f "$stamp" ] && return 0
-  say "making the Wine prefix $WINEPREFIX"
+  local stamp=$WINEPREFIX/.calyx-ready kind
+  kind=$(calyx_prefix_kind)
+  [ -f "$stamp" ] && [ "$(cat "$stamp")" == "$kind" ] && return 0
+  say "making the Wine prefix $WINEPREFIX ($kind)"
   rm -rf "$WINEPREFIX"
   mkdir -p "$(dirname "$WINEPREFIX")"
   wineboot -i >/dev/null 2>&1 </dev/null
@@ -66,7 +113,7 @@ calyx_prefix() {
   # Without a window manager, unmanaged windows keep hides and destroys from blocking.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
   wineserver -w
-  touch "$stamp"
+  echo "$kind" >"$stamp"
 }
 
 # Keeps one wineserver for the whole run and one idle Windows program alive, so that each

@@ -1,4 +1,5 @@
-// Timing helpers shared by the benchmark programs that run under Wine.
+// Timing helpers shared by the benchmark programs that run under Wine, and the search for the
+// window of a program they started.
 #pragma once
 
 #include <windows.h>
@@ -22,4 +23,25 @@ inline double BenchMedian(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
     return v.empty() ? 0 : v[v.size() / 2];
+}
+
+// A visible top-level window of the process, or null.
+inline HWND FindVisibleWindowOf(DWORD pid)
+{
+    struct Search {
+        DWORD pid;
+        HWND found;
+    } s{pid, nullptr};
+    EnumWindows(
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(lParam);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hWnd, &owner);
+            if (owner != search->pid || !IsWindowVisible(hWnd))
+                return TRUE;
+            search->found = hWnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&s));
+    return s.found;
 }

@@ -14,23 +14,6 @@
 
 namespace {
 
-struct Search {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisible(HWND hWnd, LPARAM lParam)
-{
-    auto* s = reinterpret_cast<Search*>(lParam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hWnd, &pid);
-    if (pid == s->pid && IsWindowVisible(hWnd)) {
-        s->found = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // Milliseconds until the program's window is shown, or -1.
 double TimeOne(const char* exe)
 {
@@ -42,19 +25,18 @@ double TimeOne(const char* exe)
     const double start = BenchNow();
     if (!CreateProcessA(nullptr, cmd, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return -1;
-    Search s{pi.dwProcessId, nullptr};
+    HWND found = nullptr;
     double shown = -1;
     while (BenchNow() - start < 20000) {
-        s.found = nullptr;
-        EnumWindows(&FindVisible, reinterpret_cast<LPARAM>(&s));
-        if (s.found) {
+        found = FindVisibleWindowOf(pi.dwProcessId);
+        if (found) {
             shown = BenchNow() - start;
             break;
         }
         Sleep(1);
     }
-    if (s.found)
-        PostMessageA(s.found, WM_CLOSE, 0, 0);
+    if (found)
+        PostMessageA(found, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0)
         TerminateProcess(pi.hProcess, 1);
     CloseHandle(pi.hThread);

@@ -10,6 +10,8 @@
 #include <functional>
 #include <string>
 
+class CRulerWnd;
+
 class CRulerApp : public CCmdTarget {
 public:
     CRulerApp();
@@ -34,6 +36,9 @@ public:
 
 private:
     void RegisterHotKeys(HWND hWnd);
+    // A failed start-up: destroys the ruler (and its window, if it exists), clears the
+    // main-window slot and shows the message; returns false.
+    bool AbandonStartup(CRulerWnd* ruler, const std::string& message);
 };
 
 // The one application object of the process (null outside a running program).

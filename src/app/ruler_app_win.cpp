@@ -101,23 +101,26 @@ bool CRulerApp::InitInstance()
         InitCommonControlsOnce();
         return true;
     } catch (const CStartupException& e) {
-        if (ruler) {
-            // A window that was created deletes its object when it goes.
-            SetMainWindow(nullptr);
-            if (ruler->m_hWnd)
-                ruler->DestroyWindow();
-            else
-                delete ruler;
-        }
-        AppMessageBox(nullptr, e.GetErrorMessage().c_str(), MB_ICONEXCLAMATION | MB_OK);
-        return false;
+        return AbandonStartup(ruler, e.GetErrorMessage());
     } catch (const std::bad_alloc&) {
-        if (ruler && !ruler->m_hWnd)
-            delete ruler;
-        SetMainWindow(nullptr);
-        AppMessageBox(nullptr, CMemoryException().GetErrorMessage().c_str(), MB_ICONEXCLAMATION | MB_OK);
-        return false;
+        return AbandonStartup(ruler, CMemoryException().GetErrorMessage());
     }
+}
+
+bool CRulerApp::AbandonStartup(CRulerWnd* ruler, const std::string& message)
+{
+    // The ruler is destroyed and the main-window slot cleared whatever failed, also when the
+    // window was on the screen already; a window that was created deletes its object when it
+    // goes.
+    SetMainWindow(nullptr);
+    if (ruler) {
+        if (ruler->m_hWnd)
+            ruler->DestroyWindow();
+        else
+            delete ruler;
+    }
+    AppMessageBox(nullptr, message.c_str(), MB_ICONEXCLAMATION | MB_OK);
+    return false;
 }
 
 void CRulerApp::RegisterHotKeys(HWND hWnd)

@@ -59,8 +59,7 @@ std::uint32_t CVersionInfo::GetProductVersionMS() const
 
 std::string CVersionInfo::GetCompanyWord() const
 {
-    const char* company = GetString("CompanyName");
-    return company ? CompanyWordOf(company) : std::string(kDefaultCompanyWord);
+    return CompanyWordOf(GetString("CompanyName"));
 }
 
 std::string CVersionInfo::GetTrayTip() const

@@ -18,7 +18,7 @@ public:
     // Product version major (high word) and minor (low word); 0 without a fixed record.
     std::uint32_t GetProductVersionMS() const;
     // The first word of "CompanyName"; kDefaultCompanyWord when the resource has no
-    // "CompanyName" at all, so the settings keep their usual key.
+    // "CompanyName" or its first word is empty, so the settings keep their usual key.
     std::string GetCompanyWord() const;
     // "CompanyName ProductName - FileDescription" (missing strings are empty).
     std::string GetTrayTip() const;

@@ -2,9 +2,11 @@
 
 const char kDefaultCompanyWord[] = "Orrin";
 
-std::string CompanyWordOf(const std::string& companyName)
+std::string CompanyWordOf(const char* companyName)
 {
-    return companyName.substr(0, companyName.find(' '));
+    const std::string name = companyName ? companyName : "";
+    const std::string word = name.substr(0, name.find(' '));
+    return word.empty() ? std::string(kDefaultCompanyWord) : word;
 }
 
 std::string FormatTrayTip(const std::string& company, const std::string& product, const std::string& description)

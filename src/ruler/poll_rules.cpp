@@ -11,3 +11,61 @@ bool NeedsPollTimer(bool visible, std::uint32_t style, std::uint32_t captionFlag
     // The pixel equivalent alone adds no item on a pixel ruler: nothing follows the pointer.
     return captionFlags != 0 && !(captionFlags == CI_PIXELS && (style & RS_UNIT_PX));
 }
+
+void CPollPacer::Start(std::uint32_t now)
+{
+    m_pace = PollPace::Full;
+    m_reach = RawInputReach::Unknown;
+    m_lastMove = now;
+}
+
+PollPace CPollPacer::AfterTick(bool moved, bool busy, std::uint32_t now)
+{
+    if (moved) {
+        // Raw input would have woken the poll before this tick came.
+        if (m_pace != PollPace::Full)
+            m_reach = RawInputReach::NotDelivered;
+        m_pace = PollPace::Full;
+        m_lastMove = now;
+    } else if (m_pace == PollPace::Full && now - m_lastMove >= kRestAfterMs) {
+        m_pace = m_reach == RawInputReach::Delivered && !busy ? PollPace::Asleep : PollPace::Resting;
+    } else if (m_pace == PollPace::Asleep && busy) {
+        m_pace = PollPace::Resting;
+    }
+    return m_pace;
+}
+
+bool CPollPacer::OnRawInput(std::uint32_t now)
+{
+    if (m_pace == PollPace::Full)
+        return false;
+    m_reach = RawInputReach::Delivered;
+    m_pace = PollPace::Full;
+    m_lastMove = now;
+    return true;
+}
+
+void CPollPacer::Wake(std::uint32_t now)
+{
+    m_pace = PollPace::Full;
+    m_lastMove = now;
+}
+
+void CPollPacer::Forget()
+{
+    m_reach = RawInputReach::Unknown;
+    if (m_pace == PollPace::Asleep)
+        m_pace = PollPace::Resting;
+}
+
+std::uint32_t CPollPacer::PeriodMs(PollPace pace)
+{
+    switch (pace) {
+    case PollPace::Full:
+        return kPollPeriodMs;
+    case PollPace::Resting:
+        return kRestingPeriodMs;
+    default:
+        return 0;
+    }
+}

@@ -1,4 +1,4 @@
-// When the ruler needs its 1 ms polling timer.
+// When the ruler needs its polling timer, and how fast the poll runs.
 #pragma once
 
 #include <cstdint>
@@ -7,3 +7,55 @@
 // a dialog unit (style mask 0xC048), or any caption item - except the pixel equivalent
 // alone (View\Caption exactly CI_PIXELS) on a pixel ruler, which shows nothing that moves.
 bool NeedsPollTimer(bool visible, std::uint32_t style, std::uint32_t captionFlags);
+
+// How the poll waits between ticks.
+enum class PollPace {
+    Full,     // the 1 ms timer: the pointer is moving
+    Resting,  // one tick a frame: the pointer rests, and raw input is not known to announce moves
+    Asleep,   // no timer: the pointer rests, and raw input wakes the poll on its next move
+};
+
+// Whether raw mouse input reaches the ruler while it rests, as the poll has seen it.
+enum class RawInputReach { Unknown, Delivered, NotDelivered };
+
+constexpr std::uint32_t kPollPeriodMs = 1;
+// At most one frame: where raw input does not come, the first move after a rest shows up
+// within this.
+constexpr std::uint32_t kRestingPeriodMs = 16;
+// How long the pointer stays still before the poll rests.
+constexpr std::uint32_t kRestAfterMs = 250;
+
+// The pace of the poll. It runs at the full rate while the pointer moves. Once the pointer has
+// rested kRestAfterMs it rests: it listens to raw input, and ticks once a frame until raw input
+// has once announced a move before a tick saw it; from then on it sleeps without a timer and
+// raw input wakes it. A move that a tick sees first shows that raw input does not come (a
+// pointer moved by a program, or input the system does not pass on), and the poll rests with
+// its frame timer again. Raw input is listened to only while resting or asleep, so a fast
+// mouse costs the timer's ticks and nothing more.
+class CPollPacer {
+public:
+    // The poll starts at the full rate; the reach of raw input is not known yet.
+    void Start(std::uint32_t now);
+    // After a tick. moved: the pointer moved since the tick before. busy: the next tick must
+    // come whatever the pointer does (a window under it has not answered yet).
+    PollPace AfterTick(bool moved, bool busy, std::uint32_t now);
+    // Raw input arrived. True when it woke a resting or sleeping poll (which should then tick
+    // at once); false at the full rate, where the timer sees the move anyway.
+    bool OnRawInput(std::uint32_t now);
+    // Something else changed what the poll shows (the ruler moved, a setting changed).
+    void Wake(std::uint32_t now);
+    // Another window came to the front, or the ruler was activated or deactivated: raw input
+    // may not reach the ruler any more, so it has to show again that it does.
+    void Forget();
+
+    PollPace Pace() const { return m_pace; }
+    RawInputReach Reach() const { return m_reach; }
+    bool ListensToRawInput() const { return m_pace != PollPace::Full; }
+    // The timer period of a pace; 0 for none.
+    static std::uint32_t PeriodMs(PollPace pace);
+
+private:
+    PollPace m_pace = PollPace::Full;
+    RawInputReach m_reach = RawInputReach::Unknown;
+    std::uint32_t m_lastMove = 0;
+};

@@ -162,8 +162,9 @@ bool CRulerWnd::OnSetCursor(UINT hitTest)
 
 bool CRulerWnd::PreTranslateMessage(MSG* msg)
 {
-    const bool shiftDown = (GetKeyState(VK_SHIFT) & ~1) != 0;
-    if ((msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN) && msg->wParam == VK_F10 && shiftDown) {
+    // Only a key is asked about the keyboard: every tick of the poll passes through here too.
+    if ((msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN) && msg->wParam == VK_F10 &&
+        (GetKeyState(VK_SHIFT) & ~1) != 0) {
         ShowContextMenu(PointerOr(m_hWnd));
         return true;
     }

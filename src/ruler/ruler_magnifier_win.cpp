@@ -70,20 +70,18 @@ HDC CRulerWnd::MagnifierCaptureDC(HDC screen, int cx, int cy)
     return m_dcMagnifier;
 }
 
-void CRulerWnd::DrawMagnifierAt(HDC hDC, BOOL force, BOOL label, POINT p)
+bool CRulerWnd::DrawMagnifierAt(HDC hDC, BOOL force, BOOL label, POINT p)
 {
     if (!(GetStyle() & RS_MAGNIFIER))
-        return;
+        return false;
     if (!force && p.x == m_ptMagnifierLast.x && p.y == m_ptMagnifierLast.y)
-        return;
+        return false;
     m_ptMagnifierLast = p;
 
     if (!hDC) {
         // Without a device context nothing can be drawn; the next paint or poll draws again.
         CClientDC dc(m_hWnd);
-        if (dc)
-            DrawMagnifierAt(dc, TRUE, label, p);
-        return;
+        return dc && DrawMagnifierAt(dc, TRUE, label, p);
     }
     const Rect m = GetMagnifierRect();
     RECT edge = ToRECT(m);
@@ -92,7 +90,7 @@ void CRulerWnd::DrawMagnifierAt(HDC hDC, BOOL force, BOOL label, POINT p)
     const MagnifierLayout layout =
         LayoutMagnifier(m, m_settings.m_nZoomFactor, FromPOINT(p), FromRECT(m_rcVirtualScreen));
     if (layout.image.IsEmpty())
-        return;
+        return false;
     if (layout.partial) {
         // What lies beyond the desktop shows the desktop colour.
         CSaveDC saved(hDC);
@@ -101,6 +99,7 @@ void CRulerWnd::DrawMagnifierAt(HDC hDC, BOOL force, BOOL label, POINT p)
         const RECT image = ToRECT(layout.image);
         FillRect(hDC, &image, GetSysColorBrush(COLOR_BACKGROUND));
     }
+    bool captured = false;
     if (!layout.dest.IsEmpty()) {
         // The visible source is taken from the screen once into a kept bitmap, the hot-spot
         // pixel is inverted there, and the bitmap is stretched into the image. The picture is
@@ -114,16 +113,17 @@ void CRulerWnd::DrawMagnifierAt(HDC hDC, BOOL force, BOOL label, POINT p)
         if (capture && BitBlt(capture, 0, 0, w, h, screen, i.left, i.top, SRCCOPY)) {
             m_rcCaptured = ToRECT(i);
             m_ptCaptured = p;
+            captured = true;
             if (i.Contains(FromPOINT(p)))
                 PatBlt(capture, p.x - i.left, p.y - i.top, 1, 1, DSTINVERT);
-            const int oldMode = SetStretchBltMode(hDC, COLORONCOLOR);
+            // With the context's own stretch mode: shrunk below 100 % the default one keeps
+            // dark pixels (thin lines, the inverted hot spot) as the screen shows them.
             StretchBlt(hDC, d.left, d.top, int(d.Width()), int(d.Height()), capture, 0, 0, w, h, SRCCOPY);
-            if (oldMode)
-                SetStretchBltMode(hDC, oldMode);
         }
     }
     if (label)
         DrawZoomLabel(hDC, layout.image, m_settings.m_nZoomFactor);
+    return captured;
 }
 
 void CRulerWnd::CopyMagnifierSource()

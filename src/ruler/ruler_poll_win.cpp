@@ -1,5 +1,7 @@
-// The live-tracking poll: a 1 ms window timer that follows the pointer with the guide line,
-// the dialog units of the window under it, the caption line and the magnifier.
+// The live-tracking poll: a window timer that follows the pointer with the guide line, the
+// dialog units of the window under it, the caption line and the magnifier. While the pointer
+// rests the timer stops, or slows to one tick a frame where raw input cannot wake the poll
+// (poll_rules.h has the rules).
 #include "ruler/ruler_wnd.h"
 
 #include "settings/ruler_settings.h"
@@ -12,16 +14,24 @@
 
 namespace {
 constexpr UINT_PTR kPollTimerId = 1;
-constexpr UINT kPollPeriodMs = 1;
-// While the pointer rests the same timer ticks less often: reading the pointer is a round
-// trip to the window system, and a hundred of them a second cost a few per cent of a core
-// for nothing. The first tick after the pointer moves again restores the 1 ms period, so a
-// move is seen at most this late and everything after it at the full rate.
-constexpr UINT kRestingPeriodMs = 80;
-constexpr DWORD kRestAfterMs = 250;
 // How long the poll waits for another program's window to name its font. A hung window
-// must not freeze the ruler; it then counts as a window without a font.
+// must not freeze the ruler; one that has not answered is asked again on the next tick.
 constexpr UINT kFontQueryTimeoutMs = 50;
+
+// The pointing devices whose raw input wakes a resting poll: the mouse, and pens and touch
+// screens, whose moves do not come as raw mouse input.
+constexpr USHORT kUsagePageGeneric = 0x01, kUsageMouse = 0x02;
+constexpr USHORT kUsagePageDigitizer = 0x0D, kUsagePen = 0x02, kUsageTouchScreen = 0x04;
+
+// The ruler whose resting poll listens for another window coming to the front (one ruler
+// per process rests at a time; the hook's callback has no other way to it).
+CRulerWnd* g_pRestingRuler = nullptr;
+
+void CALLBACK OnForegroundChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
+{
+    if (g_pRestingRuler)
+        g_pRestingRuler->ForgetRawInputReach();
+}
 
 LOGFONTA NoFont()
 {
@@ -30,17 +40,21 @@ LOGFONTA NoFont()
     return lf;
 }
 
-LOGFONTA FontOfWindow(HWND hWnd)
+// The font of a window, as no font when it has none; false when the window did not answer
+// in time (it is busy or hung).
+bool FontOfWindow(HWND hWnd, LOGFONTA* lf)
 {
+    *lf = NoFont();
+    if (!hWnd)
+        return true;
     DWORD_PTR result = 0;
-    if (!hWnd || !SendMessageTimeoutA(hWnd, WM_GETFONT, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kFontQueryTimeoutMs,
-                                      &result))
-        return NoFont();
+    if (!SendMessageTimeoutA(hWnd, WM_GETFONT, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kFontQueryTimeoutMs, &result))
+        return !IsWindow(hWnd);  // a window that is gone has no font to ask for again
     const HFONT font = reinterpret_cast<HFONT>(result);
-    LOGFONTA lf{};
-    if (!font || GetObjectA(font, int(sizeof lf), &lf) != int(sizeof lf))
-        return NoFont();
-    return lf;
+    LOGFONTA got{};
+    if (font && GetObjectA(font, int(sizeof got), &got) == int(sizeof got))
+        *lf = got;
+    return true;
 }
 } // namespace
 
@@ -52,33 +66,134 @@ bool CRulerWnd::NeedsPollTimer() const
 void CRulerWnd::UpdatePollTimer()
 {
     const bool need = NeedsPollTimer();
-    if (need == (m_nTimerId != 0))
+    if (need == (m_nTimerId != 0)) {
+        // Something changed (the window moved, a setting): the next tick should not wait.
+        WakePoll();
         return;
-    if (m_nTimerId) {
-        KillTimer(m_hWnd, m_nTimerId);
-        m_nTimerId = 0;
     }
+    StopPoll();
     // A failed SetTimer leaves 0: the next call (at the latest the next move) tries again.
     if (need) {
         m_nTimerId = SetTimer(m_hWnd, kPollTimerId, kPollPeriodMs, nullptr);
-        m_bPollResting = false;
-        m_dwLastPointerMove = GetTickCount();
+        m_pollPacer.Start(GetTickCount());
+        m_ePaceApplied = PollPace::Full;
     }
 }
 
-void CRulerWnd::PacePollTimer(bool moved)
+void CRulerWnd::StopPoll()
+{
+    if (m_nTimerId)
+        KillTimer(m_hWnd, m_nTimerId);
+    m_nTimerId = 0;
+    ListenWhileResting(false);
+    m_ePaceApplied = PollPace::Full;
+}
+
+void CRulerWnd::ApplyPollPace()
+{
+    const PollPace pace = m_pollPacer.Pace();
+    if (!m_nTimerId || pace == m_ePaceApplied)
+        return;
+    const UINT period = CPollPacer::PeriodMs(pace);
+    if (period == 0) {
+        KillTimer(m_hWnd, kPollTimerId);
+    } else if (!SetTimer(m_hWnd, kPollTimerId, period, nullptr)) {
+        // As a failed start: off until the next UpdatePollTimer.
+        StopPoll();
+        return;
+    }
+    ListenWhileResting(m_pollPacer.ListensToRawInput());
+    m_ePaceApplied = pace;
+}
+
+void CRulerWnd::ListenWhileResting(bool listen)
+{
+    if (listen == m_bRawInputListened)
+        return;
+    if (listen) {
+        const DWORD flags = RIDEV_INPUTSINK;  // also while another program is in front
+        const RAWINPUTDEVICE devices[] = {{kUsagePageGeneric, kUsageMouse, flags, m_hWnd},
+                                          {kUsagePageDigitizer, kUsagePen, flags, m_hWnd},
+                                          {kUsagePageDigitizer, kUsageTouchScreen, flags, m_hWnd}};
+        // Without the digitizers where the system refuses them; without raw input at all the
+        // poll never learns that it could sleep, and rests with its frame timer.
+        m_nRawDevices = 0;
+        if (RegisterRawInputDevices(devices, 3, sizeof devices[0]))
+            m_nRawDevices = 3;
+        else if (RegisterRawInputDevices(devices, 1, sizeof devices[0]))
+            m_nRawDevices = 1;
+        m_hForegroundHook = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
+                                            &OnForegroundChanged, 0, 0, WINEVENT_OUTOFCONTEXT);
+        g_pRestingRuler = this;
+    } else {
+        if (m_nRawDevices) {
+            const RAWINPUTDEVICE devices[] = {{kUsagePageGeneric, kUsageMouse, RIDEV_REMOVE, nullptr},
+                                              {kUsagePageDigitizer, kUsagePen, RIDEV_REMOVE, nullptr},
+                                              {kUsagePageDigitizer, kUsageTouchScreen, RIDEV_REMOVE, nullptr}};
+            RegisterRawInputDevices(devices, m_nRawDevices, sizeof devices[0]);
+            m_nRawDevices = 0;
+        }
+        if (m_hForegroundHook)
+            UnhookWinEvent(m_hForegroundHook);
+        m_hForegroundHook = nullptr;
+        if (g_pRestingRuler == this)
+            g_pRestingRuler = nullptr;
+    }
+    m_bRawInputListened = listen;
+}
+
+void CRulerWnd::WakePoll()
 {
     if (!m_nTimerId)
         return;
-    const DWORD now = GetTickCount();
-    if (moved) {
-        m_dwLastPointerMove = now;
-        if (m_bPollResting && SetTimer(m_hWnd, kPollTimerId, kPollPeriodMs, nullptr))
-            m_bPollResting = false;
-    } else if (!m_bPollResting && now - m_dwLastPointerMove >= kRestAfterMs) {
-        if (SetTimer(m_hWnd, kPollTimerId, kRestingPeriodMs, nullptr))
-            m_bPollResting = true;
+    m_pollPacer.Wake(GetTickCount());
+    ApplyPollPace();
+}
+
+void CRulerWnd::ForgetRawInputReach()
+{
+    if (!m_nTimerId)
+        return;
+    m_pollPacer.Forget();
+    ApplyPollPace();
+}
+
+void CRulerWnd::OnRawInput()
+{
+    // At the full rate the timer sees the move anyway; resting or asleep, this is the move's
+    // first news, and the tick runs now rather than at the next timer tick.
+    if (m_nTimerId && m_pollPacer.OnRawInput(GetTickCount())) {
+        ApplyPollPace();
+        OnPollTimer();
     }
+}
+
+bool CRulerWnd::TrackDialogUnits(POINT screen, DWORD style)
+{
+    // Each step is compared with what is cached, so fonts are measured only on a crossing
+    // into a window with another font.
+    const HWND under = WindowFromPoint(screen);
+    if (under == m_hwndUnderCursor && !m_bFontQueryPending)
+        return false;
+    LOGFONTA lf;
+    if (!FontOfWindow(under, &lf)) {
+        // Not remembered: the next tick asks again, and the units stay as they are until then.
+        m_bFontQueryPending = true;
+        return false;
+    }
+    m_bFontQueryPending = false;
+    m_hwndUnderCursor = under;
+    const bool bothNone = lf.lfHeight == INT_MAX && m_lfUnderCursor.lfHeight == INT_MAX;
+    if (bothNone || std::memcmp(&lf, &m_lfUnderCursor, sizeof lf) == 0)
+        return false;
+    m_lfUnderCursor = lf;
+    const SIZE base = CalcDialogBaseUnits(lf);
+    if (base.cx == m_sizeDlgBase.cx && base.cy == m_sizeDlgBase.cy)
+        return false;
+    m_sizeDlgBase = base;
+    UpdateUnitMetrics(style);
+    InvalidateRect(m_hWnd, nullptr, TRUE);
+    return true;
 }
 
 void CRulerWnd::OnPollTimer()
@@ -92,7 +207,6 @@ void CRulerWnd::OnPollTimer()
     const DWORD style = GetStyle();
 
     const bool moved = client.x != m_ptLastCursor.x || client.y != m_ptLastCursor.y;
-    PacePollTimer(moved);
     bool changed = false;
     if (moved) {
         m_ptLastCursor = client;
@@ -108,36 +222,25 @@ void CRulerWnd::OnPollTimer()
                 changed = true;
             }
         }
-
-        const std::uint32_t unit = FindUnit(style)->flag;
-        if (unit == RS_UNIT_DU || unit == RS_UNIT_DBU) {
-            // Each step is compared with what is cached, so fonts are measured only on a
-            // crossing into a window with another font.
-            const HWND under = WindowFromPoint(screen);
-            if (under != m_hwndUnderCursor) {
-                m_hwndUnderCursor = under;
-                const LOGFONTA lf = FontOfWindow(under);
-                const bool bothNone = lf.lfHeight == INT_MAX && m_lfUnderCursor.lfHeight == INT_MAX;
-                if (!bothNone && std::memcmp(&lf, &m_lfUnderCursor, sizeof lf) != 0) {
-                    m_lfUnderCursor = lf;
-                    const SIZE base = CalcDialogBaseUnits(lf);
-                    if (base.cx != m_sizeDlgBase.cx || base.cy != m_sizeDlgBase.cy) {
-                        m_sizeDlgBase = base;
-                        UpdateUnitMetrics(style);
-                        InvalidateRect(m_hWnd, nullptr, TRUE);
-                        changed = true;
-                    }
-                }
-            }
-        }
     }
+    // A window that did not answer is asked again whether or not the pointer moved.
+    const std::uint32_t unit = FindUnit(style)->flag;
+    if ((unit == RS_UNIT_DU || unit == RS_UNIT_DBU) && (moved || m_bFontQueryPending))
+        changed = TrackDialogUnits(screen, style) || changed;
+    else if (unit != RS_UNIT_DU && unit != RS_UNIT_DBU)
+        m_bFontQueryPending = false;
 
     // Whether or not the pointer moved over the ruler: the magnifier tests the screen
     // position itself (a drag moves both together) and returns at once when it is unchanged.
-    // It goes before the caption: the screen area it takes holds the pixel under the
-    // pointer, which the caption's colour item then reads from there.
-    if (style & RS_MAGNIFIER)
-        DrawMagnifierAt(nullptr, FALSE, FALSE, screen);
-    if (moved && (changed || m_settings.m_nCaption != 0))
-        RefreshCaptionAt(&screen, true);
+    // It goes before the caption: the screen area it takes in this tick holds the pixel under
+    // the pointer, which the caption's colour item then reads from there. A capture of an
+    // earlier tick may show the screen before the guide was drawn under the pointer again.
+    const bool captured = (style & RS_MAGNIFIER) && DrawMagnifierAt(nullptr, FALSE, FALSE, screen);
+    if (changed || (moved && m_settings.m_nCaption != 0))
+        RefreshCaptionAt(&screen, captured);
+
+    if (m_nTimerId) {
+        m_pollPacer.AfterTick(moved, m_bFontQueryPending, GetTickCount());
+        ApplyPollPace();
+    }
 }

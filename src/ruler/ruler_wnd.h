@@ -14,6 +14,7 @@
 #include "base/geometry.h"
 #include "platform/tray_icon_win.h"
 #include "ruler/command_rules.h"
+#include "ruler/poll_rules.h"
 #include "ruler/ruler_geometry.h"
 #include "tools/custom_scale_target.h"
 #include "units/graduation.h"
@@ -56,8 +57,9 @@ public:
 
     // --- magnifier (ruler_magnifier_win.cpp) -----------------------------------------
     void DrawMagnifier(HDC hDC, BOOL force, BOOL label);
-    // The same with the pointer already read (the poll reads it once per tick).
-    void DrawMagnifierAt(HDC hDC, BOOL force, BOOL label, POINT pointer);
+    // The same with the pointer already read (the poll reads it once per tick). True when it
+    // took the screen area around the pointer anew.
+    bool DrawMagnifierAt(HDC hDC, BOOL force, BOOL label, POINT pointer);
     void CopyMagnifierSource();
     bool CreateWebSafePalette();
     COLORREF SampleScreenColor(HDC hDC, int x, int y) const;
@@ -82,8 +84,13 @@ public:
     bool NeedsPollTimer() const;
     void UpdatePollTimer();
     void OnPollTimer();
-    // Slows the timer down once the pointer has rested a while, and back up when it moves.
-    void PacePollTimer(bool moved);
+    // WM_INPUT: raw input wakes a resting or sleeping poll.
+    void OnRawInput();
+    // Back to the full rate (the ruler moved under the pointer, a setting changed).
+    void WakePoll();
+    // Another window came to the front or the ruler's activation changed: a sleeping poll
+    // rests with its frame timer until raw input shows again that it reaches the ruler.
+    void ForgetRawInputReach();
 
     // --- input (ruler_input_win.cpp) -------------------------------------------------
     bool PreTranslateMessage(MSG* msg) override;
@@ -146,10 +153,15 @@ public:
     int m_nUnitTwips = 15;
     int m_nLabelStep = 1;
     int m_nSubdivisions = 1;
+    // The poll's id while it runs, at any pace (the timer itself stops while it sleeps).
     UINT_PTR m_nTimerId = 0;
-    // The poll slows down while the pointer rests (see ruler_poll_win.cpp).
-    DWORD m_dwLastPointerMove = 0;
-    bool m_bPollResting = false;
+    CPollPacer m_pollPacer;
+    PollPace m_ePaceApplied = PollPace::Full;
+    bool m_bRawInputListened = false;
+    UINT m_nRawDevices = 0;
+    HWINEVENTHOOK m_hForegroundHook = nullptr;
+    // The window under the pointer did not name its font in time: asked again next tick.
+    bool m_bFontQueryPending = false;
     POINT m_ptGuide{};
     POINT m_ptLastCursor{};
     HWND m_hwndUnderCursor = nullptr;
@@ -190,6 +202,12 @@ private:
     void OnGetMinMaxInfo(MINMAXINFO* info);
     void OnWindowPosChanged(const WINDOWPOS* pos);
     LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+    void StopPoll();
+    // Sets the timer and the raw input registration for the pacer's pace.
+    void ApplyPollPace();
+    void ListenWhileResting(bool listen);
+    // The dialog units of the window under the pointer; true when they changed.
+    bool TrackDialogUnits(POINT screen, DWORD style);
     // A memory context holding a bitmap of at least cx x cy pixels for the magnifier.
     HDC MagnifierCaptureDC(HDC screen, int cx, int cy);
 

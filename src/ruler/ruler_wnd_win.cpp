@@ -99,6 +99,12 @@ LRESULT CRulerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
         OnPollTimer();
         return Default(msg, wParam, lParam);
+    case WM_INPUT:
+        OnRawInput();
+        return Default(msg, wParam, lParam);
+    case WM_ACTIVATEAPP:
+        ForgetRawInputReach();
+        return Default(msg, wParam, lParam);
     case WM_LBUTTONDOWN:
         OnLButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
@@ -166,10 +172,7 @@ int CRulerWnd::OnCreate()
 
 void CRulerWnd::OnDestroy()
 {
-    if (m_nTimerId) {
-        KillTimer(m_hWnd, m_nTimerId);
-        m_nTimerId = 0;
-    }
+    StopPoll();
     CapturePlacement(m_settings, m_hWnd);
     m_trayIcon.RemoveTrayIcon();
 }

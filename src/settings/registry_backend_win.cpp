@@ -144,10 +144,21 @@ std::string GetProgramFilePath()
     return std::string(path, n);
 }
 
+AnsiLeadBytes GetAnsiLeadBytes()
+{
+    AnsiLeadBytes lead;
+    CPINFO info{};
+    if (GetCPInfo(CP_ACP, &info))
+        for (std::size_t i = 0; i < sizeof lead.ranges && i < MAX_LEADBYTES; ++i)
+            lead.ranges[i] = info.LeadByte[i];
+    return lead;
+}
+
 HKEY AttachSettingsToRegistry(CSettingsStore& store, const std::function<bool(const std::string&)>& canWriteMachine)
 {
     const HKEY root = ChooseSettingsRoot(store.m_strKeyPath, canWriteMachine);
     store.SetBackend(MakeRegistryBackend(root));
     store.m_strProgramPath = GetProgramFilePath();
+    store.m_leadBytes = GetAnsiLeadBytes();
     return root;
 }

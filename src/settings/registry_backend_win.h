@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "base/unique_handle.h"
+#include "settings/registry_settings.h"
 #include "settings/settings_backend.h"
 
 #include <functional>
@@ -59,8 +60,12 @@ std::shared_ptr<ISettingsBackend> MakeRegistryBackend(HKEY root);
 // The running program's full path (GetModuleFileNameA), or "" when that fails.
 std::string GetProgramFilePath();
 
+// The lead bytes of the ANSI code page (none in a single-byte one).
+AnsiLeadBytes GetAnsiLeadBytes();
+
 // Start-up's wiring, after SetKeyPath and before Reset: chooses the root for the store's key
-// path, attaches the backend and records the program path for CurrentVersion\Path.
+// path, attaches the backend and records the program path (and how the code page compares it)
+// for CurrentVersion\Path.
 // Returns the root chosen.
 HKEY AttachSettingsToRegistry(CSettingsStore& store,
                               const std::function<bool(const std::string&)>& canWriteMachine = CanWriteMachineKey);

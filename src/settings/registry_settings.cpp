@@ -19,6 +19,11 @@ unsigned char Fold1252(unsigned char c)
     default: return c;
     }
 }
+// Lower case of an ASCII letter; every other byte as it is.
+unsigned char FoldAscii(unsigned char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + 0x20) : c;
+}
 } // namespace
 
 std::string MakeSettingsKeyPath(const std::string& companyWord, const std::string& appName)
@@ -28,13 +33,35 @@ std::string MakeSettingsKeyPath(const std::string& companyWord, const std::strin
     return "Software\\" + companyWord + "\\" + appName + "\\";
 }
 
-bool EqualNoCase1252(const std::string& a, const std::string& b)
+bool AnsiLeadBytes::IsLead(unsigned char c) const
+{
+    for (std::size_t i = 0; i + 1 < sizeof ranges && (ranges[i] || ranges[i + 1]); i += 2)
+        if (c >= ranges[i] && c <= ranges[i + 1])
+            return true;
+    return false;
+}
+
+bool EqualNoCaseAnsi(const std::string& a, const std::string& b, const AnsiLeadBytes& lead)
 {
     if (a.size() != b.size())
         return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Fold1252(static_cast<unsigned char>(a[i])) != Fold1252(static_cast<unsigned char>(b[i])))
+    const bool multiByte = lead.ranges[0] != 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto ca = static_cast<unsigned char>(a[i]);
+        const auto cb = static_cast<unsigned char>(b[i]);
+        if (multiByte && lead.IsLead(ca) && i + 1 < a.size()) {
+            // A two-byte character: both bytes as they are.
+            if (ca != cb || a[i + 1] != b[i + 1])
+                return false;
+            ++i;
+            continue;
+        }
+        if (multiByte && lead.IsLead(cb) && i + 1 < b.size())
             return false;
+        const bool same = multiByte ? FoldAscii(ca) == FoldAscii(cb) : Fold1252(ca) == Fold1252(cb);
+        if (!same)
+            return false;
+    }
     return true;
 }
 

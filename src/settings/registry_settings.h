@@ -13,9 +13,20 @@
 // (the framework does not know the registry key yet).
 std::string MakeSettingsKeyPath(const std::string& companyWord, const std::string& appName);
 
-// Whether two texts are equal ignoring letter case, with code page 1252's letters (so a
-// path that differs only by the case of an accented letter compares equal too).
-bool EqualNoCase1252(const std::string& a, const std::string& b);
+// The lead bytes of the system's ANSI code page as the system lists them: up to five ranges
+// of first and last byte, ended by a zero pair. None in a single-byte code page such as 1252.
+struct AnsiLeadBytes {
+    unsigned char ranges[12] = {};
+    bool IsLead(unsigned char c) const;
+};
+
+// Whether two texts in the ANSI code page are equal ignoring letter case, character by
+// character. A lead byte and the byte after it are one character and compare exactly: in code
+// pages 932, 936, 949 and 950 a second byte can be an ASCII letter, and folding it would make
+// two different characters equal. Single-byte characters fold ASCII letters, and in a
+// single-byte code page code page 1252's letters too (a path that differs only by the case of
+// an accented letter compares equal).
+bool EqualNoCaseAnsi(const std::string& a, const std::string& b, const AnsiLeadBytes& lead = AnsiLeadBytes());
 
 class CRegistrySettings {
 public:

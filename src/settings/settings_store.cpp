@@ -17,7 +17,7 @@ void CSettingsStore::Reset()
 
     // A moved program rewrites its path; a change of letter case alone does not.
     const std::string storedPath = ReadString(kSectionCurrentVersion, "Path", std::string());
-    if (!m_strProgramPath.empty() && !EqualNoCase1252(storedPath, m_strProgramPath))
+    if (!m_strProgramPath.empty() && !EqualNoCaseAnsi(storedPath, m_strProgramPath, m_leadBytes))
         WriteString(kSectionCurrentVersion, "Path", m_strProgramPath);
 
     m_nStoredVersion = ReadDword(kSectionCurrentVersion, "Version", m_nStoredVersion);

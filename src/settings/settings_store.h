@@ -28,6 +28,9 @@ public:
     // The running program's file, written as CurrentVersion\Path by Reset (the Win32 side
     // sets it from GetModuleFileNameA; empty skips the update).
     std::string m_strProgramPath;
+    // The ANSI code page's lead bytes, for comparing the stored path with it (the Win32 side
+    // takes them from the system; none by default).
+    AnsiLeadBytes m_leadBytes;
 
     std::int32_t m_nStoredVersion = 0;
     std::int32_t m_nCurrentVersion = 0;

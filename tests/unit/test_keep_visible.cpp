@@ -15,6 +15,9 @@ TEST(KeepVisible, ShiftsUntilTheMarginIsInside)
         {{-5000, 0, 5000, 56}, 32, 32, {-5000, 0, 5000, 56}}, // wider than the area: spans it
         {{-9000, 0, -2000, 56}, 32, 32, {-6968, 0, 32, 56}},  // wider and off to the left
         {{1010, 0, 1020, 10}, 32, 32, {992, 22, 1002, 32}},   // smaller than the margins: wholly inside
+        // Each axis keeps its own margin.
+        {{-500, 2000, -400, 2056}, 10, 50, {-90, 718, 10, 774}},
+        {{2000, -500, 2100, -400}, 50, 10, {974, -90, 1074, 10}},
     };
     for (auto& c : cases)
         EXPECT_EQ(KeepRectInArea(c.in, screen, c.mx, c.my), c.want)

@@ -226,8 +226,9 @@ TEST_F(NumberLocale, AnyValueAndDescriptionStaysWithin63Characters)
                     const std::string s = FormatNumber(v, fixed, digits);
                     EXPECT_LE(s.size(), 63u) << v;
                     std::snprintf(raw, sizeof raw, "%f", v);
-                    if (!std::isfinite(v))
+                    if (!std::isfinite(v)) {
                         EXPECT_EQ(s, raw) << "not a number: the raw text";
+                    }
                 }
             }
         EXPECT_LE(FormatInteger(INT64_MIN).size(), 63u);

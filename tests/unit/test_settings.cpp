@@ -82,8 +82,9 @@ TEST_F(Settings, EmptyRegistryGivesDefaultsAndSaveWritesThemInOrder)
         EXPECT_EQ(w.name, inRecord ? kRecord[i].name : window[i - std::size(kRecord)]) << i;
         EXPECT_EQ(w.type, kRegDword) << w.name;
         EXPECT_EQ(w.data.size(), 4u) << w.name;
-        if (inRecord)
+        if (inRecord) {
             EXPECT_EQ(StoredDword(*backend, *kRecord[i].key, kRecord[i].name), kRecord[i].def) << w.name;
+        }
     }
     EXPECT_EQ(StoredDword(*backend, kWindow, "Bounds.right"), 650u);
 }
@@ -290,26 +291,41 @@ TEST_F(Settings, PlacementTakesStateOrRectangle)
 
 TEST(SettingsText, CompanyWordKeyPathAndTip)
 {
+    // A missing or empty first word falls back to the usual one: an empty word would leave
+    // the settings without a key.
     struct { const char* name; const char* word; } words[] = {
-        {"Orrin Computing", "Orrin"}, {"Orrin", "Orrin"}, {" Orrin", ""}, {"", ""}};
+        {"Orrin Computing", "Orrin"}, {"Orrin", "Orrin"}, {"Acme  Tools", "Acme"},
+        {" Orrin", "Orrin"},          {"", "Orrin"},      {nullptr, "Orrin"}};
     for (auto& c : words)
-        EXPECT_EQ(CompanyWordOf(c.name), c.word) << '"' << c.name << '"';
+        EXPECT_EQ(CompanyWordOf(c.name), c.word) << '"' << (c.name ? c.name : "(none)") << '"';
     EXPECT_EQ(MakeSettingsKeyPath("Orrin", "Calyx"), "Software\\Orrin\\Calyx\\");
     EXPECT_EQ(MakeSettingsKeyPath("", "Calyx"), "");
     EXPECT_EQ(FormatTrayTip("Orrin Computing", "Calyx", "Graphics and layout design assistant"),
               "Orrin Computing Calyx - Graphics and layout design assistant");
 }
 
-TEST(SettingsText, EqualNoCaseKnowsCodePage1252Letters)
+TEST(SettingsText, PathsCompareIgnoringCaseCharacterByCharacter)
 {
-    struct { const char* a; const char* b; bool equal; } cases[] = {
-        {"C:\\Calyx.exe", "c:\\CALYX.EXE", true},
-        {"C:\\M\xDCll", "c:\\m\xFCll", true},   // U with diaeresis
-        {"\x8A\x8C\x8E\x9F", "\x9A\x9C\x9E\xFF", true},
-        {"\xD7", "\xF7", false},                 // multiplication and division signs
-        {"C:\\A", "C:\\A\\", false},
-        {"[", "{", false},
+    AnsiLeadBytes cp1252;                             // single-byte: no lead bytes
+    AnsiLeadBytes cp932{{0x81, 0x9F, 0xE0, 0xFC}};    // Japanese (Shift JIS)
+    AnsiLeadBytes cp936{{0x81, 0xFE}};                // Simplified Chinese (GBK)
+    struct { const char* a; const char* b; const AnsiLeadBytes& cp; bool equal; } cases[] = {
+        {"C:\\Calyx.exe", "c:\\CALYX.EXE", cp1252, true},
+        {"C:\\M\xDCll", "c:\\m\xFCll", cp1252, true},   // U with diaeresis
+        {"\x8A\x8C\x8E\x9F", "\x9A\x9C\x9E\xFF", cp1252, true},
+        {"\xD7", "\xF7", cp1252, false},                 // multiplication and division signs
+        {"C:\\A", "C:\\A\\", cp1252, false},
+        {"[", "{", cp1252, false},
+        // Two different characters whose second bytes differ only as 'A' and 'a' do.
+        {"C:\\\x83\x41", "C:\\\x83\x61", cp932, false},
+        {"C:\\\x83\x41", "C:\\\x83\x41", cp932, true},
+        {"D:\\\x81\x5A\\Calyx.exe", "d:\\\x81\x7A\\calyx.EXE", cp936, false},
+        {"D:\\\x81\x5A\\Calyx.exe", "d:\\\x81\x5A\\calyx.EXE", cp936, true},
+        // Single-byte katakana in 932 have no case; 0xE0 there starts a two-byte character.
+        {"\xC0x", "\xE0x", cp932, false},
+        {"\xC0", "\xE0", cp1252, true},                  // A with grave, in 1252
+        {"\xB1", "\xB1", cp932, true},
     };
     for (auto& c : cases)
-        EXPECT_EQ(EqualNoCase1252(c.a, c.b), c.equal) << c.a << " / " << c.b;
+        EXPECT_EQ(EqualNoCaseAnsi(c.a, c.b, c.cp), c.equal) << c.a << " / " << c.b;
 }

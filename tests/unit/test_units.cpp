@@ -93,11 +93,19 @@ TEST(Units, NiceSteps)
         {10, 250, 200, 200}, {10, 100, 100, 100}, {10, 4, 5, 4},    {2, 600, 1024, 512},
         {2, 513, 1024, 512}, {2, 1023, 1024, 512}, {2, 1024, 1024, 1024},
         {7, 20, 14, 14},     {0, 20, 20, 20},     {-3, 20, 18, 18}, {-1, INT_MIN, INT_MIN, INT_MIN},
+        // A step of the base is kept as it is, at every threshold.
+        {2, 4, 4, 4},        {2, 8, 8, 8},        {2, 16, 16, 16},  {2, 32, 32, 32},
+        {2, 64, 64, 64},     {2, 128, 128, 128},  {2, 256, 256, 256}, {2, 512, 512, 512},
+        {2, 17, 32, 16},     {10, 5, 5, 5},       {10, 10, 10, 10}, {10, 25, 25, 25},
+        {10, 50, 50, 50},    {10, 26, 50, 25},
     };
     for (auto& c : cases) {
         EXPECT_EQ(NiceStepUp(c.base, c.n), c.up) << c.base << "," << c.n;
         EXPECT_EQ(NiceStepDown(c.base, c.n), c.down) << c.base << "," << c.n;
     }
+    // Dialog units of a 10 x 20 font at 96 dpi are 37 twips: 16 whole units in 600 twips,
+    // so a base-2 ruler labels every 16 units.
+    EXPECT_EQ(CalcUnitMetrics(RS_UNIT_DU | RS_HORZ, 96, {10, 20}, 2).labelStep, 16);
 }
 
 TEST(Units, SingleTwipUnitStillGetsASensibleStep)

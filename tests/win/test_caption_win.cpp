@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -223,6 +224,68 @@ TEST_F(Caption, ThePollReadsTheColourFromTheMagnifiersCaptureUninverted)
         }
         EXPECT_EQ(text, c.expected) << std::hex << c.color;
     }
+}
+
+TEST_F(Caption, AfterTheRulerMovesUnderAStillPointerTheColourIsWhatTheScreenShows)
+{
+    // An arrow key moves the ruler one pixel: its magnifier redraws at once, before the next
+    // tick draws the guide under the pointer again, and that capture must not give the colour.
+    f.settings.m_nColor = CN_RGB_DEC;
+    f.ruler->ModifyRulerStyle(0, RS_GUIDE | RS_MAGNIFIER, FALSE);
+    Use(RS_UNIT_PX, 100, CI_COLOR);
+    f.ruler->UpdatePollTimer();
+    KillTimer(f.Hwnd(), f.ruler->m_nTimerId);
+    const int x = kLeft + 100, y = kTop + kThickness - 10;
+    ASSERT_TRUE(MovePointerTo(x, y));
+    PumpUntilIdle();
+    f.ruler->OnPollTimer();
+    CScreenDC screen;
+    const COLORREF underGuide = GetPixel(screen, x, y);
+    RECT rc{};
+    GetWindowRect(f.Hwnd(), &rc);
+    SetWindowPos(f.Hwnd(), nullptr, rc.left + 1, rc.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpUntilIdle();
+    f.ruler->OnPollTimer();
+    const COLORREF shown = GetPixel(screen, x, y);
+    EXPECT_EQ(shown, underGuide) << "the guide is under the pointer again";
+    char want[64];
+    std::snprintf(want, sizeof want, "Calyx [C: %d, %d, %d rgb]", GetRValue(shown), GetGValue(shown),
+                  GetBValue(shown));
+    char text[512] = {};
+    GetWindowTextA(f.Hwnd(), text, int(sizeof text));
+    EXPECT_STREQ(text, want);
+}
+
+TEST_F(Caption, ThePollTakesTheColourFromACaptureOfTheSameTickOnly)
+{
+    // After the ruler moves under a still pointer (an arrow key), the next tick sees the
+    // pointer elsewhere in the client area but takes no new capture: the last one may show
+    // what the screen showed before, and the colour must come from the screen itself.
+    f.settings.m_nColor = CN_RGB_DEC;
+    f.ruler->ModifyRulerStyle(0, RS_MAGNIFIER, FALSE);
+    Use(RS_UNIT_PX, 100, CI_COLOR);
+    f.ruler->UpdatePollTimer();
+    KillTimer(f.Hwnd(), f.ruler->m_nTimerId);
+    const int x = kLeft + kLength + 60, y = kTop + 20;
+    auto caption = [&] {
+        char text[512] = {};
+        GetWindowTextA(f.Hwnd(), text, int(sizeof text));
+        return std::string(text);
+    };
+    {
+        Swatch orange(RGB(255, 128, 0), x - 20, y - 20);
+        ASSERT_EQ(orange.CaptionOver(f.ruler, x, y), "Calyx [C: 255, 128, 0 rgb]");
+        f.ruler->OnPollTimer();
+        PumpUntilIdle();
+        ASSERT_EQ(f.ruler->CapturedScreenPixel(POINT{x, y}), RGB(255, 128, 0));
+    }
+    Swatch blue(RGB(0, 0, 255), x - 20, y - 20);
+    ASSERT_EQ(f.ruler->CapturedScreenPixel(POINT{x, y}), RGB(255, 128, 0)) << "the capture is an old one";
+    CScreenDC screen;
+    ASSERT_EQ(GetPixel(screen, x, y), RGB(0, 0, 255));
+    f.ruler->m_ptLastCursor.x += 1;  // where a one-pixel move of the ruler leaves it
+    f.ruler->OnPollTimer();
+    EXPECT_EQ(caption(), "Calyx [C: 0, 0, 255 rgb]");
 }
 
 TEST_F(Caption, NewTextInvalidatesOnlyTheTextRectangle)

@@ -1,6 +1,6 @@
 // The live-tracking poll: when its timer runs, the guide line it inverts, the dialog units
-// it measures from the window under the pointer (and a hung window that must not stop it),
-// and GDI objects over thousands of polls.
+// it measures from the window under the pointer (and a busy window that must not stop it),
+// GDI objects over thousands of polls, and how it rests and wakes while the pointer rests.
 #include "settings/ruler_settings.h"
 #include "ruler/view_flags.h"
 #include "support/ruler_fixture.h"
@@ -12,6 +12,7 @@
 #include <climits>
 #include <cstring>
 #include <set>
+#include <string>
 #include <vector>
 
 namespace {
@@ -243,34 +244,42 @@ TEST(Poll, DialogBaseUnitsOfAFont)
     EXPECT_GE(unknown.cy, 30);
 }
 
-struct HungWindow {
-    HANDLE ready, release;
+struct BusyWindow {
+    HANDLE ready, release, quit;
     HWND hwnd;
 };
 
-DWORD WINAPI HungWindowThread(void* p)
+// A window with a large font on a thread of its own that stops answering until `release`,
+// as a busy program does, and then answers again until `quit`.
+DWORD WINAPI BusyWindowThread(void* p)
 {
-    auto* s = static_cast<HungWindow*>(p);
-    s->hwnd = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, kLeft + 250, kTop,
-                              40, 40, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    auto* s = static_cast<BusyWindow*>(p);
+    const LOGFONTA lf = Font("Tahoma", -24);
+    CFontHandle font(CreateFontIndirectA(&lf));
+    s->hwnd = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE | SS_NOTIFY,
+                              kLeft + 250, kTop, 40, 40, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(s->hwnd, WM_SETFONT, WPARAM(font.Get()), FALSE);
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageA(&msg);
     SetEvent(s->ready);
-    // Not answering messages from here on, as a hung program does.
     WaitForSingleObject(s->release, 10000);
+    while (MsgWaitForMultipleObjects(1, &s->quit, FALSE, 10000, QS_ALLINPUT) != WAIT_OBJECT_0)
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
     DestroyWindow(s->hwnd);
     return 0;
 }
 
-TEST(Poll, AHungWindowUnderThePointerDoesNotStopThePoll)
+TEST(Poll, ABusyWindowUnderThePointerIsAskedAgainOnTheNextTick)
 {
-    HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HungWindow shared{ready, release, nullptr};
-    HANDLE thread = CreateThread(nullptr, 0, &HungWindowThread, &shared, 0, nullptr);
+    BusyWindow busy{CreateEventA(nullptr, TRUE, FALSE, nullptr), CreateEventA(nullptr, TRUE, FALSE, nullptr),
+                    CreateEventA(nullptr, TRUE, FALSE, nullptr), nullptr};
+    HANDLE thread = CreateThread(nullptr, 0, &BusyWindowThread, &busy, 0, nullptr);
     ASSERT_NE(thread, nullptr);
-    ASSERT_EQ(WaitForSingleObject(ready, 5000), WAIT_OBJECT_0);
+    ASSERT_EQ(WaitForSingleObject(busy.ready, 5000), WAIT_OBJECT_0);
+    const Size largeUnits = ToSize(CalcDialogBaseUnits(Font("Tahoma", -24)));
+    ASSERT_NE(largeUnits, SystemBaseUnits());
 
     {
         CRulerFixture f;
@@ -278,19 +287,27 @@ TEST(Poll, AHungWindowUnderThePointerDoesNotStopThePoll)
         ASSERT_TRUE(f.Create(RS_HORZ | RS_UNIT_DU, RECT{kLeft, kTop, kLeft + 200, kTop + 56}));
         TakeOverPolls(f.ruler);
         ASSERT_TRUE(MovePointerTo(kLeft + 270, kTop + 20));
+        // Not answering: the poll goes on, and the window is not taken for one without a font.
         const DWORD start = GetTickCount();
         f.ruler->OnPollTimer();
-        const DWORD took = GetTickCount() - start;
-        EXPECT_LT(took, 1000u);
-        EXPECT_EQ(f.ruler->m_hwndUnderCursor, shared.hwnd);
-        EXPECT_EQ(f.ruler->m_lfUnderCursor.lfHeight, INT_MAX);
+        EXPECT_LT(GetTickCount() - start, 1000u);
+        EXPECT_NE(f.ruler->m_hwndUnderCursor, busy.hwnd);
         EXPECT_EQ(ToSize(f.ruler->m_sizeDlgBase), SystemBaseUnits());
+        // Answering again: the next tick asks, with the pointer where it was.
+        SetEvent(busy.release);
+        for (int tick = 0; tick < 100 && f.ruler->m_hwndUnderCursor != busy.hwnd; ++tick) {
+            Sleep(10);
+            f.ruler->OnPollTimer();
+        }
+        EXPECT_EQ(f.ruler->m_hwndUnderCursor, busy.hwnd);
+        EXPECT_EQ(ToSize(f.ruler->m_sizeDlgBase), largeUnits);
     }
-    SetEvent(release);
+    SetEvent(busy.release);
+    SetEvent(busy.quit);
     WaitForSingleObject(thread, 5000);
     CloseHandle(thread);
-    CloseHandle(ready);
-    CloseHandle(release);
+    for (HANDLE h : {busy.ready, busy.release, busy.quit})
+        CloseHandle(h);
 }
 
 TEST(Poll, GdiObjectsStayFlatOverThousandsOfPolls)
@@ -329,36 +346,99 @@ TEST(Poll, GdiObjectsStayFlatOverThousandsOfPolls)
 } // namespace
 
 namespace {
-// Runs the message loop for `ms` milliseconds.
-void RunFor(DWORD ms)
+// Runs the message loop for `ms` milliseconds; returns the number of timer ticks that came for
+// `hwnd` meanwhile.
+int RunFor(DWORD ms, HWND hwnd = nullptr)
 {
+    int ticks = 0;
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < ms) {
         MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ticks += msg.message == WM_TIMER && msg.hwnd == hwnd;
             DispatchMessageA(&msg);
+        }
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     }
+    return ticks;
+}
+
+// Moves the pointer as a mouse does, through the system's input queue (so raw input sees it,
+// unlike SetCursorPos).
+bool SendPointerMove(int x, int y)
+{
+    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = LONG((std::int64_t(x) * 65536 + cx - 1) / cx);
+    in.mi.dy = LONG((std::int64_t(y) * 65536 + cy - 1) / cy);
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return SendInput(1, &in, sizeof in) == 1;
+}
+
+// Runs the message loop until the ruler's caption shows the pointer's position (at most 2 s).
+std::string CaptionFollowing(HWND ruler)
+{
+    char text[512] = {};
+    std::string want;
+    const DWORD start = GetTickCount();
+    do {
+        RunFor(2);
+        POINT p{};
+        GetCursorPos(&p);
+        ScreenToClient(ruler, &p);
+        want = "Calyx [P: " + std::to_string(p.x) + " px]";
+        GetWindowTextA(ruler, text, int(sizeof text));
+    } while (want != text && GetTickCount() - start < 2000);
+    return text == want ? "follows" : std::string(text) + " instead of " + want;
 }
 } // namespace
 
-TEST(PollPace, RestsWhileThePointerRestsAndWakesOnTheFirstMove)
+TEST(PollPace, RestsWithAFrameTimerWhereRawInputDoesNotCome)
 {
     CRulerFixture f;
     f.settings.m_nCaption = CI_POSITION;
     ASSERT_TRUE(f.Create(RS_HORZ | RS_UNIT_PX, RECT{kLeft, kTop, kLeft + 400, kTop + 56}));
     ASSERT_TRUE(MovePointerTo(kLeft + 100, kTop + 100));
-    RunFor(600);
+    RunFor(400);
     EXPECT_NE(f.ruler->m_nTimerId, 0u) << "a resting poll still runs";
-    EXPECT_TRUE(f.ruler->m_bPollResting);
+    EXPECT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Resting);
+    EXPECT_GT(RunFor(200, f.Hwnd()), 0) << "the frame timer ticks";
+    // SetCursorPos moves the pointer without raw input: the frame timer sees the move.
     ASSERT_TRUE(MovePointerTo(kLeft + 140, kTop + 100));
-    // The move is seen within one resting period (plus Wine's timer slack).
-    const DWORD start = GetTickCount();
-    char text[512] = {};
-    while (GetTickCount() - start < 300 && std::strcmp(text, "Calyx [P: 140 px]") != 0) {
-        RunFor(5);
-        GetWindowTextA(f.Hwnd(), text, int(sizeof text));
-    }
-    EXPECT_STREQ(text, "Calyx [P: 140 px]");
-    EXPECT_FALSE(f.ruler->m_bPollResting) << "a move brings the full rate back";
+    EXPECT_EQ(CaptionFollowing(f.Hwnd()), "follows");
+    EXPECT_EQ(f.ruler->m_pollPacer.Reach(), RawInputReach::NotDelivered);
+    RunFor(400);
+    EXPECT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Resting) << "no sleep without raw input";
+}
+
+TEST(PollPace, SleepsWithoutATimerOnceRawInputAnnouncesAMove)
+{
+    CRulerFixture f;
+    f.settings.m_nCaption = CI_POSITION;
+    ASSERT_TRUE(f.Create(RS_HORZ | RS_UNIT_PX, RECT{kLeft, kTop, kLeft + 400, kTop + 56}));
+    // Another window in front, as where the ruler is used (Wine passes raw input on only while
+    // some window is in front).
+    FontWindow front(nullptr, kLeft + 500, kTop + 200);
+    SetForegroundWindow(front.m_hWnd);
+    PumpUntilIdle();
+    ASSERT_EQ(GetForegroundWindow(), front.m_hWnd);
+    ASSERT_TRUE(MovePointerTo(kLeft + 100, kTop + 100));
+    RunFor(400);
+    ASSERT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Resting);
+    ASSERT_TRUE(SendPointerMove(kLeft + 150, kTop + 100));
+    EXPECT_EQ(CaptionFollowing(f.Hwnd()), "follows");
+    ASSERT_EQ(f.ruler->m_pollPacer.Reach(), RawInputReach::Delivered) << "WM_INPUT came for the move";
+    RunFor(400);
+    EXPECT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Asleep);
+    EXPECT_EQ(RunFor(300, f.Hwnd()), 0) << "no timer while the pointer rests";
+    // The next move wakes it, and the caption follows without a timer tick to wait for.
+    ASSERT_TRUE(SendPointerMove(kLeft + 200, kTop + 100));
+    EXPECT_EQ(CaptionFollowing(f.Hwnd()), "follows");
+    EXPECT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Full);
+    // The ruler moving under the still pointer wakes it too.
+    RunFor(400);
+    ASSERT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Asleep);
+    SetWindowPos(f.Hwnd(), nullptr, kLeft - 10, kTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(CaptionFollowing(f.Hwnd()), "follows");
 }
