@@ -12,16 +12,6 @@
 namespace {
 const char kThisProp[] = "Calyx.CDialogBase";
 
-std::string ReplaceArgs(std::string text, const std::string& a1, const std::string& a2)
-{
-    for (auto [key, value] : {std::pair<const char*, const std::string*>{"%1", &a1}, {"%2", &a2}}) {
-        const std::size_t at = text.find(key);
-        if (at != std::string::npos)
-            text.replace(at, 2, *value);
-    }
-    return text;
-}
-
 std::string GetItemText(HWND hDlg, int id)
 {
     HWND item = GetDlgItem(hDlg, id);

@@ -1,5 +1,7 @@
 #include "win/strings.h"
 
+#include <utility>
+
 std::string LoadResString(UINT id)
 {
     // The string table holds at most 4097 characters per entry; no resource of ours is long.
@@ -20,4 +22,14 @@ std::string LoadResStringPart(UINT id, int index)
     }
     const std::size_t end = all.find('\n', start);
     return all.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+std::string ReplaceArgs(std::string text, const std::string& a1, const std::string& a2)
+{
+    for (auto [key, value] : {std::pair<const char*, const std::string*>{"%1", &a1}, {"%2", &a2}}) {
+        const std::size_t at = text.find(key);
+        if (at != std::string::npos)
+            text.replace(at, 2, *value);
+    }
+    return text;
 }

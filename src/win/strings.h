@@ -13,3 +13,7 @@ std::string LoadResString(UINT id);
 
 // Part `index` of a string resource whose parts are separated by '\n' ("" when missing).
 std::string LoadResStringPart(UINT id, int index);
+
+// `text` with its first "%1" replaced by a1 and its first "%2" by a2 (the way the framework
+// fills its message texts).
+std::string ReplaceArgs(std::string text, const std::string& a1, const std::string& a2 = std::string());
