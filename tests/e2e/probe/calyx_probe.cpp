@@ -214,6 +214,14 @@ int main(int argc, char** argv)
         std::printf("%s\n", title);
         return 0;
     }
+    if (!std::strcmp(cmd, "cursor")) {
+        // Where Windows programs see the pointer (Wine's copy, fetched from X when stale).
+        POINT p{};
+        if (!GetCursorPos(&p))
+            return 1;
+        std::printf("%ld %ld\n", p.x, p.y);
+        return 0;
+    }
     if (!std::strcmp(cmd, "no-browser"))
         return 1;  // a launcher that finds no browser to start
     std::fprintf(stderr, "unknown command %s\n", cmd);
