@@ -140,3 +140,23 @@
 
 // The tray icon's callback message.
 #define WM_TRAY_NOTIFY 1916
+
+// The custom scale and colours dialogs, the about box and the manual.
+#define IDD_ABOUTBOX 100
+#define IDR_MANUAL 1080               // the user manual, an HTML resource (type 23)
+#define IDC_BACKGROUND_COLOR 3100
+#define IDC_GRADUATIONS_COLOR 3101
+#define IDC_SCALE_VALUE 3200
+#define IDC_AUTO_PREVIEW 3201
+#define IDC_SCALE_SPIN 3202
+#define IDC_ABOUT_ICON 3300
+#define IDC_ABOUT_VERSION 3301
+#define IDC_ABOUT_LEGAL 3302
+#define IDC_ABOUT_DESCRIPTION 3303
+#define IDC_ABOUT_SETTINGS 3304
+#define IDS_ABOUT_CAPTION 1070        // "About %1"
+#define IDS_ABOUT_VERSION 1071        // "%1 Version %2"
+#define IDS_ABOUT_SETTINGS 1072       // "Settings: %1"
+#define IDS_HELP_NO_BROWSER 1073
+#define IDS_HELP_NOT_SAVED 1074
+#define IDS_DEFAULT_COLOR 25256

@@ -4,7 +4,8 @@
 CALYX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 CALYX_PACKAGES=(cmake ninja-build clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64 mingw-w64-tools
-  wine wine64 fonts-wine xvfb xdotool x11-utils x11-xkb-utils xclip imagemagick python3 procps)
+  wine wine64 fonts-wine xvfb xdotool x11-utils x11-xkb-utils xclip imagemagick python3 procps
+  chromium)
 # 32-bit Wine, for the i686 program; installed only where the kernel runs 32-bit programs.
 CALYX_PACKAGES_I386=(wine32:i386)
 CALYX_PIDS=()

@@ -6,6 +6,7 @@
 #include "resource.h"
 #include "ruler/command_dispatch_win.h"
 #include "tools/sizing_tool_dlg_win.h"
+#include "tools/about_dlg_win.h"
 #include "win/window.h"
 
 namespace {
@@ -42,7 +43,10 @@ void CRulerApp::OnToggleSizingTool(UINT)
 
 void CRulerApp::OnAppAbout(UINT)
 {
-    // The about box is not part of this build yet: the command does nothing.
+    // Owned by the ruler's last active pop-up, the box stacks above a dialog the ruler has open.
+    HWND ruler = GetMainWindowHandle();
+    CAboutDlg about(ruler ? GetLastActivePopup(ruler) : nullptr, m_settings);
+    about.DoModal();
 }
 
 void CRulerApp::OnHelp(UINT)

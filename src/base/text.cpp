@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <utility>
 
 bool ParseWholeNumber(const std::string& text, int& value)
 {
@@ -20,12 +21,13 @@ bool ParseWholeNumber(const std::string& text, int& value)
     return true;
 }
 
-std::string InsertArg(std::string text, const char* key, const std::string& value)
+std::string ReplaceArgs(std::string text, const std::string& a1, const std::string& a2)
 {
-    const std::string k(key);
-    const std::size_t at = text.find(k);
-    if (at != std::string::npos)
-        text.replace(at, k.size(), value);
+    for (auto [key, value] : {std::pair<const char*, const std::string*>{"%1", &a1}, {"%2", &a2}}) {
+        const std::size_t at = text.find(key);
+        if (at != std::string::npos)
+            text.replace(at, 2, *value);
+    }
     return text;
 }
 

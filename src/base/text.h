@@ -9,8 +9,9 @@
 // false, and `value` is then left alone.
 bool ParseWholeNumber(const std::string& text, int& value);
 
-// The first occurrence of `key` ("%1", "%2") replaced by `value`; without one, `text` as it is.
-std::string InsertArg(std::string text, const char* key, const std::string& value);
+// `text` with its first "%1" replaced by a1 and then its first "%2" by a2 (the way the
+// framework fills its message texts); an insert that is not there is left out.
+std::string ReplaceArgs(std::string text, const std::string& a1, const std::string& a2 = std::string());
 
 // Part `index` of `text` whose parts are separated by '\n' ("" when there is no such part).
 std::string TextPart(const std::string& text, int index);

@@ -15,6 +15,8 @@
 #include "ruler/view_flags.h"
 #include "ruler/window_moves.h"
 #include "settings/ruler_settings.h"
+#include "tools/custom_scale_dlg_win.h"
+#include "tools/window_colors_dlg_win.h"
 #include "units/units.h"
 #include "win/convert.h"
 
@@ -228,7 +230,9 @@ void CRulerWnd::OnShowInTaskBar(UINT)
 
 void CRulerWnd::OnWindowColors(UINT)
 {
-    // The colours dialog is not part of this build yet: the command does nothing.
+    CWindowColorsDlg dialog(m_hWnd, m_settings);
+    if (dialog.DoModal() == IDOK)
+        InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 // --- caption, units, colour ---------------------------------------------------------------
@@ -327,7 +331,9 @@ void CRulerWnd::SetRulerScale(int scale)
 
 void CRulerWnd::OnRulerScaleCustom(UINT)
 {
-    // The custom scale dialog is not part of this build yet: the command does nothing.
+    CCustomScaleDlg dialog(m_hWnd, *this, m_settings, true, m_nScale, kCustomScaleMin, kCustomScaleMax);
+    if (dialog.DoModal() == IDOK)
+        SetRulerScale(dialog.m_nValue);
 }
 
 void CRulerWnd::OnMagnifierZoom(UINT id)
@@ -341,5 +347,8 @@ void CRulerWnd::OnMagnifierZoom(UINT id)
 
 void CRulerWnd::OnMagnifierZoomCustom(UINT)
 {
-    // The custom zoom dialog is not part of this build yet: the command does nothing.
+    CCustomScaleDlg dialog(m_hWnd, *this, m_settings, false, m_settings.m_nZoomFactor, kCustomScaleMin,
+                           kCustomScaleMax);
+    if (dialog.DoModal() == IDOK)
+        ApplyMagnifierZoom(dialog.m_nValue);
 }

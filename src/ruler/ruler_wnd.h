@@ -16,6 +16,7 @@
 #include "ruler/command_rules.h"
 #include "ruler/poll_rules.h"
 #include "ruler/ruler_geometry.h"
+#include "tools/custom_scale_target.h"
 #include "units/graduation.h"
 #include "win/cmd_ui.h"
 #include "win/handles.h"
@@ -23,7 +24,7 @@
 
 class CRulerSettings;
 
-class CRulerWnd : public CWindow, public CCmdTarget, public CCmdUITarget {
+class CRulerWnd : public CWindow, public CCmdTarget, public CCmdUITarget, public ICustomScaleTarget {
 public:
     // Throws CResourceException when the ruler font cannot be made and CMemoryException when
     // no display information context can be had.
@@ -136,6 +137,10 @@ public:
     void OnRulerScaleCustom(UINT id);
     void OnMagnifierZoom(UINT id);
     void OnMagnifierZoomCustom(UINT id);
+
+    // What the custom scale dialog acts on (ruler_scale_target_win.cpp).
+    void ApplyRulerScale(int scale) override;
+    void ApplyMagnifierZoom(int zoom) override;
 
     // Members, in the order the ruler's state is described.
     HACCEL m_hAccel = nullptr;

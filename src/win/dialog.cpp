@@ -57,8 +57,7 @@ void DDV_MinMaxInt(CDataExchange& dx, int id, int value, int minValue, int maxVa
 {
     if (!dx.m_bSaveAndValidate || (value >= minValue && value <= maxValue))
         return;
-    dx.Fail(id, InsertArg(InsertArg(LoadResString(IDS_PARSE_INT_RANGE), "%1", std::to_string(minValue)), "%2",
-                          std::to_string(maxValue)));
+    dx.Fail(id, ReplaceArgs(LoadResString(IDS_PARSE_INT_RANGE), std::to_string(minValue), std::to_string(maxValue)));
 }
 
 void DDX_Radio(CDataExchange& dx, int id, int& value)
@@ -92,8 +91,7 @@ void DDV_MaxChars(CDataExchange& dx, int id, const std::string& value, int maxCh
         return;
     }
     if (value.size() > std::size_t(maxChars))
-        dx.Fail(id, InsertArg(InsertArg(LoadResString(IDS_PARSE_STRING_SIZE), "%1", std::to_string(maxChars)), "%2",
-                              std::string()));
+        dx.Fail(id, ReplaceArgs(LoadResString(IDS_PARSE_STRING_SIZE), std::to_string(maxChars)));
 }
 
 CDialogBase::~CDialogBase()

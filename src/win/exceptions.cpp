@@ -32,7 +32,7 @@ std::string CResourceException::GetErrorMessage() const
 std::string CFileException::GetErrorMessage() const
 {
     std::string text =
-        InsertArg(LoadResString(UINT(FileErrorStringId(m_dwError))), "%1", m_strPath.empty() ? "(unknown file)" : m_strPath);
+        ReplaceArgs(LoadResString(UINT(FileErrorStringId(m_dwError))), m_strPath.empty() ? "(unknown file)" : m_strPath);
     std::string reason;
     if (m_dwError != 0 && GetSystemErrorText(nullptr, m_dwError, reason) > 0)
         text += "\n\n" + reason;

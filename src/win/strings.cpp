@@ -14,3 +14,4 @@ std::string LoadResStringPart(UINT id, int index)
 {
     return TextPart(LoadResString(id), index);
 }
+

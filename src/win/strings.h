@@ -1,6 +1,8 @@
 // String-table access.
 #pragma once
 
+#include "base/text.h"
+
 #include <windows.h>
 
 #include <string>

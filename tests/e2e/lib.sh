@@ -130,6 +130,15 @@ wait_change() {
   echo "$now"
 }
 
+# pointer_to X Y: moves the pointer and waits until Windows programs see it there. Wine
+# answers GetCursorPos from its own copy for up to 100 ms after the copy last changed, so a
+# hot key or Move to Cursor right after a move could otherwise act on the old place.
+pointer_to() {
+  xdotool mousemove "$1" "$2"
+  wait_until 5 output_is "$1 $2" probe cursor ||
+    { echo "FAIL: Wine does not see the pointer at $1 $2 ($(probe cursor))"; E2E_FAILS=$((E2E_FAILS + 1)); }
+}
+
 # output_is WANT COMMAND...: whether the command prints exactly WANT (for wait_until).
 output_is() { local want=$1; shift; [ "$("$@")" == "$want" ]; }
 

@@ -44,12 +44,20 @@ check "Ctrl+C copies a bitmap" 0 $?
 
 # Move to Cursor with the pointer at the work area's top-left corner would put a horizontal
 # ruler above the work area: refused. The next key's effect shows that U has been handled.
+# Each key waits until the caption shows the pointer's new place: Wine answers GetCursorPos
+# from its own copy of the position for up to 100 ms after it last changed, so a key pressed
+# right after a move over the bare desktop can still see the old place.
+press 3 "[XY: "
 BEFORE=$(geometry "$WID")
 xdotool mousemove 0 0
+wait_until 5 title_has "[XY: 0, 0 px]"
+check "the ruler sees the pointer at 0, 0" 0 $?
 xdotool key u
-press 2 "Calyx [U: cm] [P:"
+press 2 "Calyx [U: cm] [XY: 0, 0 px] [P:"
 check "Move to Cursor at the top-left corner is refused" "$BEFORE" "$(geometry "$WID")"
 xdotool mousemove 700 700
+wait_until 5 title_has "[XY: 700, 700 px]"
+check "the ruler sees the pointer at 700, 700" 0 $?
 xdotool key u
 AFTER=$(wait_change "$BEFORE" geometry "$WID")
 check "Move to Cursor elsewhere moves the ruler" 1 "$([ "$AFTER" != "$BEFORE" ] && echo 1 || echo 0)"
@@ -69,7 +77,7 @@ check "back at the same place" "$X $Y $W $H" "$(geometry "$WID")"
 
 stop_calyx
 view=$(reg_dump View)
-for kv in Unit=32 Scale=110 Caption=69 Visible=1; do
+for kv in Unit=32 Scale=110 Caption=101 Visible=1; do
   check "View\\${kv%%=*} after exit" "$kv" "$(echo "$view" | grep "^${kv%%=*}=")"
 done
 finish

@@ -19,6 +19,14 @@ centre_of() { target_rect "$@" | awk '{ printf "%d %d", ($1 + $3) / 2, ($2 + $4)
 # Screen pixels along the top edge of a window, just inside it.
 edge_sum() { region_sum "$1" "$(target_rect "$2" | awk '{ printf "%dx2+%d+%d", $3 - $1 - 40, $1 + 20, $2 + 1 }')"; }
 no_dialog() { ! target_rect "$DLG" >/dev/null; }
+foreground_is() { [[ "$(probe foreground)" == $1 ]]; }
+# Clicks a window of another program and waits until it is Wine's foreground window: the
+# click is handled by that program while a hot key is handled by Calyx, in either order.
+activate() {
+  xdotool mousemove "$1" "$2" click 1
+  wait_until 5 foreground_is "$3"
+  check "a click makes $3 the foreground window" 0 $?
+}
 # A short pause between separate pointer moves, which Wine would otherwise merge.
 step_to() { sleep 0.05; xdotool mousemove "$1" "$2"; }
 
@@ -44,10 +52,10 @@ FX=$(probe metrics | field FRAME | cut -d, -f1)
 # Foreground mode: Get size on the other program's window (400 wide), then Set size on its
 # pop-up (300 wide) gives the pop-up the width just read.
 read -r X Y <<<"$(target_rect "$RES" | awk '{ print $1 + 50, $4 - 50 }')"
-xdotool mousemove "$X" "$Y" click 1
+activate "$X" "$Y" "$RES"
 xdotool key ctrl+alt+F9
 read -r X Y <<<"$(centre_of "$POPUP")"
-xdotool mousemove "$X" "$Y" click 1
+activate "$X" "$Y" "$POPUP"
 xdotool key ctrl+alt+F10
 wait_until 5 output_is 400 width_of "$POPUP"
 check "hot keys 1 then 2 on the foreground windows" 400 "$(width_of "$POPUP")"
@@ -56,7 +64,7 @@ check "the hot key did not open the dialog" 0 "$(no_dialog; echo $?)"
 # The dialog, opened now, shows the size hot key 1 read.
 # A click on the ruler's scale gives it the keyboard (focusing its X window alone does not
 # make it Wine's active window again once another program's window was clicked).
-xdotool mousemove 1030 745 click 1
+activate 1030 745 "Calyx*"
 xdotool key z
 wait_until 10 target_rect "$DLG" >/dev/null
 check "the dialog shows the size read" "$((400 - 2 * FX)) x 480" "$(size_text)"
@@ -74,12 +82,12 @@ xdotool key End $(printf 'BackSpace %.0s' $(seq 16))
 xdotool type "500 x 300"
 wait_until 5 output_is "500 x 300" size_text
 read -r X Y <<<"$(centre_of "$RES" 101)"
-xdotool mousemove "$X" "$Y"
+pointer_to "$X" "$Y"
 xdotool key ctrl+alt+F10
 wait_until 5 output_is $((500 + 2 * FX)) width_of "$RES"
 check "hot key 2 over a button acts on its window" $((500 + 2 * FX)) "$(width_of "$RES")"
 read -r X Y <<<"$(centre_of "$POPUP")"
-xdotool mousemove "$X" "$Y"
+pointer_to "$X" "$Y"
 xdotool key ctrl+alt+F9
 wait_until 5 output_is "$((400 - 2 * FX)) x 300" size_text
 check "hot key 1 under the cursor" "$((400 - 2 * FX)) x 300" "$(size_text)"
@@ -141,15 +149,15 @@ gone() { ! target_rect "Define Hot Key" >/dev/null; }
 check "the new key is accepted" 0 "$(wait_until 10 gone; echo $?)"
 # Hot keys reach Wine only while one of its windows has the X keyboard focus, which went with
 # the closed dialog: a click on the sizing tool's caption gives it back.
-xdotool mousemove $((DL + 120)) $((DT + 8)) click 1
+activate $((DL + 120)) $((DT + 8)) "$DLG"
 # The old combination over the fixed-size window would be refused with a message; the new
 # one over the borderless window (200 wide, its left part now under the widened pop-up)
 # reads it.
 read -r X Y <<<"$(centre_of "$FIXED")"
-xdotool mousemove "$X" "$Y"
+pointer_to "$X" "$Y"
 xdotool key ctrl+alt+F9
 read -r X Y <<<"$(target_rect "Sizing target: borderless" | awk '{ print $3 - 20, ($2 + $4) / 2 }')"
-xdotool mousemove "$X" "$Y"
+pointer_to "$X" "$Y"
 xdotool key ctrl+alt+F11
 wait_until 5 output_is "$((200 - 2 * FX)) x 300" size_text
 check "the new combination works" "$((200 - 2 * FX)) x 300" "$(size_text)"

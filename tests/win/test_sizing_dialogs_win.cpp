@@ -61,7 +61,9 @@ private:
 
 // Runs `action` on the first modal dialog titled "Define Hot Key" that this thread opens,
 // from a timer inside its modal loop; then closes it with Cancel if it is still open, and
-// reports whether it was.
+// reports whether it was. A dialog that never shows up, or stays open after the action and
+// Cancel, is ended after 5 s and reported as timed out, so that a fault fails the test
+// instead of hanging it.
 class CModalDriver {
 public:
     explicit CModalDriver(std::function<void(HWND)> action) : m_action(std::move(action))
@@ -76,23 +78,62 @@ public:
     }
     bool m_bRan = false;
     bool m_bStayedOpen = false;
+    bool m_bTimedOut = false;
 
 private:
+    // This thread's dialog with the title, or with `title` null any dialog of this thread
+    // but the modeless sizing tool.
+    static HWND ThreadDialog(const char* title)
+    {
+        struct Search {
+            const char* title;
+            HWND found;
+        } search{title, nullptr};
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND w, LPARAM lp) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(lp);
+                char cls[16] = "", text[64] = "";
+                GetClassNameA(w, cls, int(sizeof cls));
+                GetWindowTextA(w, text, int(sizeof text));
+                if (lstrcmpA(cls, "#32770") != 0 || (s->title && lstrcmpA(text, s->title) != 0) ||
+                    (g_pSizingToolDlg && w == g_pSizingToolDlg->m_hWnd))
+                    return TRUE;
+                s->found = w;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
     {
         CModalDriver* d = s_pDriver;
-        HWND dlg = FindWindowA("#32770", "Define Hot Key");
-        if (!d || d->m_bRan || !dlg)
+        if (!d || d->m_bTimedOut)
             return;
-        d->m_bRan = true;
-        d->m_action(dlg);
-        d->m_bStayedOpen = IsWindow(dlg) && IsWindowVisible(dlg);
-        if (d->m_bStayedOpen)
-            SendMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
+        if (!d->m_bRan) {
+            if (HWND dlg = ThreadDialog("Define Hot Key")) {
+                d->m_bRan = true;
+                d->m_hDlg = dlg;
+                d->m_action(dlg);
+                d->m_bStayedOpen = IsWindow(dlg) && IsWindowVisible(dlg);
+                if (d->m_bStayedOpen)
+                    SendMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
+                return;
+            }
+        } else if (!IsWindow(d->m_hDlg)) {
+            return; // done: it closed
+        }
+        if (++d->m_nTicks < 250)
+            return;
+        d->m_bTimedOut = true;
+        if (HWND dlg = d->m_bRan ? d->m_hDlg : ThreadDialog(nullptr))
+            EndDialog(dlg, -1);
     }
     static CModalDriver* s_pDriver;
     std::function<void(HWND)> m_action;
     UINT_PTR m_nTimer = 0;
+    HWND m_hDlg = nullptr;
+    int m_nTicks = 0;
 };
 CModalDriver* CModalDriver::s_pDriver = nullptr;
 
@@ -404,6 +445,7 @@ TEST_F(SizingDialogs, HotKeyDialogAcceptsAndRefuses)
         CModalDriver driver(PressOk(c.value));
         const INT_PTR result = dlg.DoModal();
         EXPECT_TRUE(driver.m_bRan);
+        EXPECT_FALSE(driver.m_bTimedOut) << std::hex << c.value;
         EXPECT_EQ(result, c.accepted ? IDOK : IDCANCEL) << std::hex << c.value;
         EXPECT_EQ(driver.m_bStayedOpen, !c.accepted) << std::hex << c.value;
         if (c.accepted) {

@@ -3,6 +3,8 @@
 // close it through its own Close command.
 //   calyx_probe find | wait SECONDS | close SECONDS | metrics | msgbox | msgbox-ok | count |
 //               tray-has | tray-forget | taskbar-created
+//   calyx_probe browser FILE URL (stands in for a web browser: appends URL to FILE) | no-browser
+//   calyx_probe foreground (the title of the window that has the keyboard, as Windows sees it)
 // "close" returns once every ruler's process has ended (and so written its settings).
 #include <windows.h>
 #include <shellapi.h>
@@ -197,6 +199,31 @@ int main(int argc, char** argv)
         // What a new task bar tells every top-level window.
         return SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0) ? 0 : 1;
     }
+    if (!std::strcmp(cmd, "browser") && argc > 3) {
+        // Registered as the browser for web addresses, it records what it was asked to open.
+        FILE* f = std::fopen(argv[2], "a");
+        if (!f)
+            return 1;
+        std::fprintf(f, "%s\n", argv[3]);
+        std::fclose(f);
+        return 0;
+    }
+    if (!std::strcmp(cmd, "foreground")) {
+        char title[256] = "";
+        GetWindowTextA(GetForegroundWindow(), title, sizeof title);
+        std::printf("%s\n", title);
+        return 0;
+    }
+    if (!std::strcmp(cmd, "cursor")) {
+        // Where Windows programs see the pointer (Wine's copy, fetched from X when stale).
+        POINT p{};
+        if (!GetCursorPos(&p))
+            return 1;
+        std::printf("%ld %ld\n", p.x, p.y);
+        return 0;
+    }
+    if (!std::strcmp(cmd, "no-browser"))
+        return 1;  // a launcher that finds no browser to start
     std::fprintf(stderr, "unknown command %s\n", cmd);
     return 2;
 }

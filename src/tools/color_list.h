@@ -1,0 +1,24 @@
+// The colours the window colours dialog offers: "Default" (the system's colour) and sixteen
+// fixed ones, and how a stored colour finds its entry.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// COLORREF values (0x00BBGGRR). kDefaultColor, all bits set, stands for "Default".
+constexpr std::uint32_t kDefaultColor = 0xFFFFFFFFu;
+constexpr int kFixedColorCount = 16;
+
+// The sixteen colours in list order: black, the dark colours, the two greys, the bright ones,
+// white.
+extern const std::uint32_t kFixedColors[kFixedColorCount];
+
+// The item data of a filled list: kDefaultColor first when the list has "Default".
+std::vector<std::uint32_t> ColorListItems(bool withDefault);
+
+// The index of the entry holding `value`, searched from the last entry down (the first found
+// from the end wins); -1 when no entry holds it.
+int FindColorFromEnd(const std::vector<std::uint32_t>& items, std::uint32_t value);
+
+// What a list stores for its selection: the entry's colour, or kDefaultColor without one.
+std::uint32_t StoredColorOf(const std::vector<std::uint32_t>& items, int selection);
