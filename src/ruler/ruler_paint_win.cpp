@@ -4,18 +4,17 @@
 // a paint does not grow with the ruler's length.
 #include "ruler/ruler_wnd.h"
 
+#include "ruler/paint_layout.h"
+
 #include "platform/icon_cache_win.h"
 #include "settings/ruler_settings.h"
 #include "resource.h"
-#include "units/units.h"
 #include "win/convert.h"
 
-#include <climits>
 #include <cstdint>
 
 namespace {
 
-constexpr int kIconSize = 16;
 // A caption line is at most this long, terminator included.
 constexpr int kCaptionBuffer = 512;
 // Ticks drawn per PolyPolyline call: a stack batch, so painting allocates nothing.
@@ -91,26 +90,20 @@ private:
 BOOL CRulerWnd::OnEraseBkgnd(HDC hDC)
 {
     CSaveDC saved(hDC);
-    const Rect e = ClipBox(hDC);
+    const EraseLayout l = LayoutErase(GetStyle(), GetClientRectCore(), GetStripThickness(), ClipBox(hDC));
     const Rect g = GetGraduatedRect();
     // The magnifier square is never erased: it is drawn whole by the magnifier.
     IntersectClipRect(hDC, g.left, g.top, g.right, g.bottom);
 
     const bool active = GetActiveWindow() == m_hWnd;
-    const Rect strip = GetCaptionStripRect(CSR_STRIP);
-    if (RectsMeet(strip, e))
-        FillSolid(hDC, IntersectRects(strip, e), GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
-
-    const Rect box = GetCaptionStripRect(CSR_ICON);
-    if (RectsMeet(box, e)) {
+    if (!l.strip.IsEmpty())
+        FillSolid(hDC, l.strip, GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
+    if (l.icon) {
         if (HICON icon = LoadCachedSmallIcon(IDR_MAINFRAME))
-            DrawIconEx(hDC, (box.left + box.right - kIconSize) / 2, (box.top + box.bottom - kIconSize) / 2, icon,
-                       kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+            DrawIconEx(hDC, l.iconAt.x, l.iconAt.y, icon, kCaptionIconSize, kCaptionIconSize, 0, nullptr, DI_NORMAL);
     }
-
-    const Rect scale = GetScaleRect(false);
-    if (RectsMeet(scale, e))
-        FillSolid(hDC, IntersectRects(scale, e), StoredColor(m_settings.m_clrBk, COLOR_BTNFACE));
+    if (!l.scale.IsEmpty())
+        FillSolid(hDC, l.scale, StoredColor(m_settings.m_clrBk, COLOR_BTNFACE));
     return TRUE;
 }
 
@@ -125,27 +118,28 @@ void CRulerWnd::PaintTo(HDC hDC)
 {
     CSaveDC saved(hDC);
     CSelectObject font(hDC, m_fontRuler.Get());
-    const DWORD style = GetStyle();
+    const Rect outer = ClipBox(hDC);
+    bool magnifier = false;
     {
         CSaveDC clipped(hDC);
         const Rect g = GetGraduatedRect();
         IntersectClipRect(hDC, g.left, g.top, g.right, g.bottom);
         const Rect e = ClipBox(hDC);
-        const bool active = GetActiveWindow() == m_hWnd;
-
-        Point origin;
-        const Rect text = GetCaptionStripRect(CSR_TEXT, &origin);
-        if (RectsMeet(text, e)) {
+        const PaintLayout l = LayoutPaint(GetStyle(), GetClientRectCore(), GetStripThickness(), e, outer,
+                                          FromPOINT(m_ptGuide));
+        magnifier = l.magnifier;
+        if (l.text) {
+            const bool active = GetActiveWindow() == m_hWnd;
             char line[kCaptionBuffer];
             const int length = GetWindowTextA(m_hWnd, line, kCaptionBuffer);
             SetBkMode(hDC, TRANSPARENT);
             SetBkColor(hDC, GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
             SetTextColor(hDC, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
-            const RECT rc = ToRECT(text);
-            ExtTextOutA(hDC, origin.x, origin.y, ETO_OPAQUE, &rc, line, UINT(length > 0 ? length : 0), nullptr);
+            const RECT rc = ToRECT(l.textRect);
+            ExtTextOutA(hDC, l.textOrigin.x, l.textOrigin.y, ETO_OPAQUE, &rc, line, UINT(length > 0 ? length : 0),
+                        nullptr);
         }
-
-        if (RectsMeet(GetScaleRect(true), e)) {
+        if (l.graduations) {
             const COLORREF tick = StoredColor(m_settings.m_clrFg, COLOR_BTNTEXT);
             SetBkMode(hDC, TRANSPARENT);
             SetBkColor(hDC, StoredColor(m_settings.m_clrBk, COLOR_BTNFACE));
@@ -154,43 +148,26 @@ void CRulerWnd::PaintTo(HDC hDC)
             CSelectObject selected(hDC, pen.Get());
             DrawGraduations(hDC, ToRECT(e));
         }
-
-        if ((style & RS_GUIDE) && m_ptGuide.x != INT_MAX)
+        if (l.guide)
             DrawGuide(hDC, m_ptGuide.x, m_ptGuide.y);
     }
     // The magnifier covers its own square, outside the graduated rectangle.
-    if ((style & RS_MAGNIFIER) && RectsMeet(GetMagnifierRect(), ClipBox(hDC)))
+    if (magnifier)
         DrawMagnifier(hDC, TRUE, FALSE);
 }
 
 void CRulerWnd::DrawGraduations(HDC hDC, const RECT& clip)
 {
     const DWORD style = GetStyle();
-    const RulerExtent extent = GetRulerExtent();
-    if (extent.length <= 0)
+    const ScaleMetrics m{m_nLogPixels, m_nUnitTwips, m_nLabelStep, m_nSubdivisions, m_nScale, m_nTickLength,
+                         int(m_tmRuler.tmHeight)};
+    GraduationParams p = MakeGraduationParams(style, GetClientRectCore(), m, FromRECT(clip));
+    if (p.length <= 0)
         return;
-    const bool vertical = IsVerticalStyle(style);
-
-    GraduationParams p;
-    p.dpi = m_nLogPixels;
-    p.unitTwips = m_nUnitTwips;
-    p.labelStep = m_nLabelStep;
-    p.subdivisions = m_nSubdivisions;
-    p.scale = m_nScale;
-    p.inch = FindUnit(style)->flag == RS_UNIT_IN;
-    p.length = extent.length;
-    p.thickness = extent.thickness;
-    p.flipped = (style & RS_FLIPPED) != 0;
-    p.vertical = vertical;
-    p.tickLength = m_nTickLength;
-    p.fontHeight = int(m_tmRuler.tmHeight);
-    p.from = int(vertical ? clip.top : clip.left);
-    p.to = int(vertical ? clip.bottom : clip.right);
     p.labelExtent = MaxLabelDigits(p) * WidestDigit(hDC, m_tmRuler);
     LayoutGraduations(p, m_layout);
 
-    // Client coordinates from along and across.
-    const auto at = [vertical](int along, int across) { return vertical ? POINT{across, along} : POINT{along, across}; };
+    const auto at = [&p](int along, int across) { return ToPOINT(GraduationPoint(p.vertical, along, across)); };
     {
         CTickBatch ticks(hDC);
         for (const GraduationTick& t : m_layout.ticks)
@@ -204,12 +181,7 @@ void CRulerWnd::DrawGraduations(HDC hDC, const RECT& clip)
 
 void CRulerWnd::DrawGuide(HDC hDC, int x, int y)
 {
-    const Rect g = GetGraduatedRect();
-    // Kept inside the graduated rectangle: at x = G.right the column would otherwise fall on
-    // the magnifier's frame, which a paint (clipped to G) and a poll (not clipped) would
-    // invert unevenly, leaving it inverted.
-    const Rect r = IntersectRects(
-        GetGuideRect(GetStyle(), GetClientRectCore(), g, GetStripThickness(), Point{x, y}), g);
+    const Rect r = GetDrawnGuideRect(GetStyle(), GetClientRectCore(), GetStripThickness(), Point{x, y});
     if (r.IsEmpty())
         return;
     if (hDC) {

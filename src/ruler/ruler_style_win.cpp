@@ -143,8 +143,3 @@ Rect CRulerWnd::GetCaptionStripRect(int part, Point* textOrigin) const
 {
     return ::GetCaptionStripRect(GetStyle(), GetGraduatedRect(), GetStripThickness(), part, textOrigin);
 }
-
-Rect CRulerWnd::GetScaleRect(bool paintForm) const
-{
-    return ::GetScaleRect(GetStyle(), GetGraduatedRect(), GetStripThickness(), paintForm);
-}

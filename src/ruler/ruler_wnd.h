@@ -42,7 +42,6 @@ public:
     // Graduation zero in screen coordinates (inner or outside form).
     POINT GetZeroPoint(BOOL outside) const;
     Rect GetCaptionStripRect(int part, Point* textOrigin = nullptr) const;
-    Rect GetScaleRect(bool paintForm) const;
     int GetStripThickness() const { return int(m_tmRuler.tmHeight + m_tmRuler.tmExternalLeading); }
     static BOOL IsPaletteDisplay();
     CRulerSettings& Settings() { return m_settings; }
