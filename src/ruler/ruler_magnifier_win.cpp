@@ -6,17 +6,15 @@
 #include "settings/ruler_settings.h"
 #include "platform/screen_win.h"
 #include "platform/system_errors_win.h"
-#include "color/color_flags.h"
 #include "color/color_model.h"
+#include "ruler/magnifier_capture.h"
 #include "ruler/magnifier_math.h"
+#include "ruler/sampled_color.h"
 #include "win/convert.h"
 
-#include <cstdio>
+#include <optional>
 
 namespace {
-
-constexpr int kPaletteSize = 256;
-constexpr int kWebSafeLevels = 6;
 
 // The zoom label: white on a black pixel, else black, in the magnifier's top-left corner.
 void DrawZoomLabel(HDC hDC, const Rect& image, int zoom)
@@ -24,12 +22,10 @@ void DrawZoomLabel(HDC hDC, const Rect& image, int zoom)
     CSaveDC saved(hDC);
     CSelectObject font(hDC, GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(hDC, TRANSPARENT);
-    const COLORREF under = GetPixel(hDC, image.left, image.top);
-    SetTextColor(hDC, under == RGB(0, 0, 0) ? RGB(255, 255, 255) : RGB(0, 0, 0));
+    SetTextColor(hDC, COLORREF(ZoomLabelColor(GetPixel(hDC, image.left, image.top))));
     char text[16];
-    const int n = std::snprintf(text, sizeof text, "%d%%", zoom);
-    if (n > 0)
-        TextOutA(hDC, image.left, image.top, text, n < int(sizeof text) ? n : int(sizeof text) - 1);
+    if (const int n = FormatZoomLabel(text, sizeof text, zoom))
+        TextOutA(hDC, image.left, image.top, text, n);
 }
 
 // The thread's last error, or `fallback` when the failing call left none: a failure the
@@ -54,7 +50,7 @@ void CRulerWnd::DrawMagnifier(HDC hDC, BOOL force, BOOL label)
 
 HDC CRulerWnd::MagnifierCaptureDC(HDC screen, int cx, int cy)
 {
-    if (m_dcMagnifier && m_sizeMagnifierBitmap.cx >= cx && m_sizeMagnifierBitmap.cy >= cy)
+    if (m_dcMagnifier && CaptureBitmapFits(FromSIZE(m_sizeMagnifierBitmap), Size{cx, cy}))
         return m_dcMagnifier;
     m_dcMagnifier.Reset();
     m_bmpMagnifier.Reset(CreateCompatibleBitmap(screen, cx, cy));
@@ -74,7 +70,7 @@ bool CRulerWnd::DrawMagnifierAt(HDC hDC, BOOL force, BOOL label, POINT p)
 {
     if (!(GetStyle() & RS_MAGNIFIER))
         return false;
-    if (!force && p.x == m_ptMagnifierLast.x && p.y == m_ptMagnifierLast.y)
+    if (!ShouldRedrawMagnifier(force != FALSE, FromPOINT(p), FromPOINT(m_ptMagnifierLast)))
         return false;
     m_ptMagnifierLast = p;
 
@@ -114,8 +110,8 @@ bool CRulerWnd::DrawMagnifierAt(HDC hDC, BOOL force, BOOL label, POINT p)
             m_rcCaptured = ToRECT(i);
             m_ptCaptured = p;
             captured = true;
-            if (i.Contains(FromPOINT(p)))
-                PatBlt(capture, p.x - i.left, p.y - i.top, 1, 1, DSTINVERT);
+            if (const std::optional<Point> hot = HotSpotInCapture(i, FromPOINT(p)))
+                PatBlt(capture, hot->x, hot->y, 1, 1, DSTINVERT);
             // With the context's own stretch mode: shrunk below 100 % the default one keeps
             // dark pixels (thin lines, the inverted hot spot) as the screen shows them.
             StretchBlt(hDC, d.left, d.top, int(d.Width()), int(d.Height()), capture, 0, 0, w, h, SRCCOPY);
@@ -172,16 +168,14 @@ bool CRulerWnd::CreateWebSafePalette()
     struct {
         WORD version;
         WORD count;
-        PALETTEENTRY entries[kPaletteSize];
+        PALETTEENTRY entries[kWebSafePaletteSize];
     } palette{};
     palette.version = 0x300;
-    palette.count = kPaletteSize;
-    // Entry r * 36 + g * 6 + b holds 51r, 51g, 51b; the 40 entries after them stay black.
-    for (int r = 0; r < kWebSafeLevels; ++r)
-        for (int g = 0; g < kWebSafeLevels; ++g)
-            for (int b = 0; b < kWebSafeLevels; ++b)
-                palette.entries[(r * kWebSafeLevels + g) * kWebSafeLevels + b] =
-                    PALETTEENTRY{BYTE(51 * r), BYTE(51 * g), BYTE(51 * b), 0};
+    palette.count = kWebSafePaletteSize;
+    for (int i = 0; i < kWebSafePaletteSize; ++i) {
+        const COLORREF c = COLORREF(WebSafePaletteColor(i));
+        palette.entries[i] = PALETTEENTRY{GetRValue(c), GetGValue(c), GetBValue(c), 0};
+    }
     m_palWebSafe.Reset(CreatePalette(reinterpret_cast<const LOGPALETTE*>(&palette)));
     return bool(m_palWebSafe);
 }
@@ -195,12 +189,10 @@ HDC CRulerWnd::ScreenDC()
 
 COLORREF CRulerWnd::CapturedScreenPixel(POINT screen) const
 {
-    if (!m_dcMagnifier || screen.x != m_ptCaptured.x || screen.y != m_ptCaptured.y ||
-        !PtInRect(&m_rcCaptured, screen))
+    const std::optional<Point> at = CapturedPixelOffset(FromRECT(m_rcCaptured), FromPOINT(m_ptCaptured), FromPOINT(screen));
+    if (!m_dcMagnifier || !at)
         return CLR_INVALID;
-    const COLORREF shown = GetPixel(m_dcMagnifier, screen.x - m_rcCaptured.left, screen.y - m_rcCaptured.top);
-    // The capture holds the hot-spot pixel inverted.
-    return shown == CLR_INVALID ? CLR_INVALID : (~shown & 0x00FFFFFF);
+    return COLORREF(RestoreCapturedPixel(GetPixel(m_dcMagnifier, at->x, at->y)));
 }
 
 COLORREF CRulerWnd::SampleScreenColor(HDC hDC, int x, int y) const
@@ -210,9 +202,7 @@ COLORREF CRulerWnd::SampleScreenColor(HDC hDC, int x, int y) const
 
 COLORREF CRulerWnd::SnapSampledColor(COLORREF color) const
 {
-    // A point on no display has no colour: CLR_INVALID goes back as it is, never snapped
-    // into a real-looking one, so the caller can tell.
-    if (color == CLR_INVALID || !(std::uint32_t(m_settings.m_nColor) & CN_WEB_SAFE))
+    if (!SnapsSampledColor(color, std::uint32_t(m_settings.m_nColor)))
         return color;
     if (!m_palWebSafe)
         return COLORREF(SnapToWebSafe(color));
