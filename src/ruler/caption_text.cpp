@@ -114,3 +114,39 @@ void ComposeCaptionText(const CaptionInputs& in, char* buffer, std::size_t size)
         line.Append(std::string(" [") + label + ": " + text + "]");
     }
 }
+
+namespace {
+// The items that read the pointer.
+constexpr std::uint32_t kPointerItems = CI_SCREEN | CI_POSITION | CI_DISTANCE | CI_ANGLE | CI_COLOR;
+constexpr std::uint32_t kInvalidColor = 0xFFFFFFFFu;
+}  // namespace
+
+void SetCaptionPointer(CaptionInputs& in, std::uint32_t style, Point screen, Point client, Point zero)
+{
+    in.pointer = screen;
+    in.pointerAlong = (style & RS_HORZ) ? client.x : client.y;
+    in.zero = zero;
+}
+
+void LeaveOutPointerItems(CaptionInputs& in)
+{
+    in.captionFlags &= ~kPointerItems;
+}
+
+bool CaptionWantsColor(const CaptionInputs& in)
+{
+    return (in.captionFlags & CI_COLOR) && !in.paletteDisplay;
+}
+
+void SetCaptionColor(CaptionInputs& in, std::uint32_t color)
+{
+    if (color == kInvalidColor)
+        in.captionFlags &= ~std::uint32_t(CI_COLOR);
+    else
+        in.color = color;
+}
+
+bool CaptionTextDiffers(const char* current, int currentLength, const char* line)
+{
+    return currentLength <= 0 || std::strcmp(current, line) != 0;
+}

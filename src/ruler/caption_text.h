@@ -34,3 +34,22 @@ constexpr std::size_t kCaptionBufferSize = 512;
 // item. A scale of 0 or less counts as 100 %; when unitTwips or logPixels is not positive the
 // P and D items give the pixel equivalent alone, in pixels.
 void ComposeCaptionText(const CaptionInputs& in, char* buffer, std::size_t size);
+
+// The pointer's one reading into the inputs: its screen position, its client position along
+// the ruler (client x when RS_HORZ is set, else client y), and the zero point (screen).
+void SetCaptionPointer(CaptionInputs& in, std::uint32_t style, Point screen, Point client, Point zero);
+
+// No reading of the pointer (a locked workstation, a desktop switch): the items that read
+// it are left out, so the line never shows values of a pointer never read.
+void LeaveOutPointerItems(CaptionInputs& in);
+
+// Whether the colour item needs a sampled pixel: it is on and the display has no palette.
+bool CaptionWantsColor(const CaptionInputs& in);
+
+// The sampled colour; CLR_INVALID (0xFFFFFFFF, a pixel that cannot be read) leaves the
+// colour item out rather than show some colour the pixel is not.
+void SetCaptionColor(CaptionInputs& in, std::uint32_t color);
+
+// Whether the window text must be set: the line differs from the current text (length as
+// GetWindowText returned it). The same text again would only repaint the strip as it is.
+bool CaptionTextDiffers(const char* current, int currentLength, const char* line);

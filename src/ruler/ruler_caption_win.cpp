@@ -8,14 +8,6 @@
 #include "win/convert.h"
 #include "win/strings.h"
 
-#include <cstring>
-
-namespace {
-// The items that read the pointer; left out when its position cannot be had (a locked
-// workstation, a desktop switch), so the line never shows values of a pointer never read.
-constexpr std::uint32_t kPointerItems = CI_SCREEN | CI_POSITION | CI_DISTANCE | CI_ANGLE | CI_COLOR;
-} // namespace
-
 void CRulerWnd::BuildCaptionText(char* buffer)
 {
     // One reading of the pointer serves every item.
@@ -42,28 +34,21 @@ void CRulerWnd::BuildCaptionTextAt(char* buffer, const POINT* pointer, bool from
     in.paletteDisplay = m_bPaletteDisplay != FALSE;
     in.colorSetting = std::uint32_t(m_settings.m_nColor);
 
-    if (pointer) {
-        const POINT screen = *pointer;
-        in.pointer = FromPOINT(screen);
-        POINT client = screen;
-        ScreenToClient(m_hWnd, &client);
-        in.pointerAlong = (style & RS_HORZ) ? int(client.x) : int(client.y);
-        in.zero = FromPOINT(GetZeroPoint(FALSE));
-        if ((in.captionFlags & CI_COLOR) && !in.paletteDisplay) {
-            // The magnifier has just read this very pixel when it was drawn for this pointer.
-            COLORREF color = fromCapture ? SnapSampledColor(CapturedScreenPixel(screen)) : CLR_INVALID;
-            if (color == CLR_INVALID) {
-                HDC dc = ScreenDC();
-                color = dc ? SampleScreenColor(dc, screen.x, screen.y) : CLR_INVALID;
-            }
-            // A pixel that cannot be read is not shown as some colour it is not.
-            if (color == CLR_INVALID)
-                in.captionFlags &= ~std::uint32_t(CI_COLOR);
-            else
-                in.color = std::uint32_t(color);
-        }
+    if (!pointer) {
+        LeaveOutPointerItems(in);
     } else {
-        in.captionFlags &= ~kPointerItems;
+        POINT client = *pointer;
+        ScreenToClient(m_hWnd, &client);
+        SetCaptionPointer(in, style, FromPOINT(*pointer), FromPOINT(client), FromPOINT(GetZeroPoint(FALSE)));
+    }
+    if (pointer && CaptionWantsColor(in)) {
+        // The magnifier has just read this very pixel when it was drawn for this pointer.
+        COLORREF color = fromCapture ? SnapSampledColor(CapturedScreenPixel(*pointer)) : CLR_INVALID;
+        if (color == CLR_INVALID) {
+            HDC dc = ScreenDC();
+            color = dc ? SampleScreenColor(dc, pointer->x, pointer->y) : CLR_INVALID;
+        }
+        SetCaptionColor(in, std::uint32_t(color));
     }
     ComposeCaptionText(in, buffer, kCaptionBufferSize);
 }
@@ -79,11 +64,9 @@ void CRulerWnd::RefreshCaptionAt(const POINT* pointer, bool fromCapture)
 {
     char text[kCaptionBufferSize];
     BuildCaptionTextAt(text, pointer, fromCapture);
-    // The same text again would only repaint the strip as it is: a pointer moving across a
-    // ruler that shows just its position changes nothing here.
+    // A pointer moving across a ruler that shows just its position changes nothing here.
     char current[kCaptionBufferSize];
-    const int length = GetWindowTextA(m_hWnd, current, int(sizeof current));
-    if (length > 0 && std::strcmp(current, text) == 0)
+    if (!CaptionTextDiffers(current, GetWindowTextA(m_hWnd, current, int(sizeof current)), text))
         return;
     SetWindowTextA(m_hWnd, text);
 }

@@ -193,3 +193,52 @@ TEST_F(Caption, SmallBuffersCutCleanly)
     }
     ComposeCaptionText(in, nullptr, 0);  // nothing to write into
 }
+
+TEST(CaptionReading, PointerColourAndTextChange)
+{
+    const std::uint32_t all = CI_SCREEN | CI_POSITION | CI_DISTANCE | CI_ANGLE | CI_COLOR | CI_PIXELS | CI_UNITS |
+                              CI_SCALE;
+    struct {
+        const char* name;
+        std::uint32_t style;
+        bool read;
+        bool palette;
+        std::uint32_t color;
+        std::uint32_t flags;  // captionFlags after the reading
+        int along;
+        bool wantsColor;
+    } cases[] = {
+        {"horizontal", RS_HORZ, true, false, 0x123456, all, 40, true},
+        {"vertical", RS_VERT, true, false, 0x123456, all, 70, true},
+        {"pixel that cannot be read", RS_HORZ, true, false, 0xFFFFFFFF, all & ~std::uint32_t(CI_COLOR), 40, true},
+        {"palette display", RS_HORZ, true, true, 0x123456, all, 40, false},
+        {"no reading", RS_HORZ, false, false, 0x123456, CI_PIXELS | CI_UNITS | CI_SCALE, 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CaptionInputs in;
+        in.captionFlags = all;
+        in.paletteDisplay = c.palette;
+        if (c.read)
+            SetCaptionPointer(in, c.style, {300, 200}, {40, 70}, {260, 130});
+        else
+            LeaveOutPointerItems(in);
+        EXPECT_EQ(CaptionWantsColor(in), c.wantsColor);
+        if (CaptionWantsColor(in))
+            SetCaptionColor(in, c.color);
+        EXPECT_EQ(in.captionFlags, c.flags);
+        EXPECT_EQ(in.pointerAlong, c.along);
+        if (c.read) {
+            EXPECT_EQ(in.pointer, (Point{300, 200}));
+            EXPECT_EQ(in.zero, (Point{260, 130}));
+        }
+    }
+
+    struct { const char* current; int length; const char* line; bool differs; } texts[] = {
+        {"Calyx 3 cm", 10, "Calyx 3 cm", false}, {"Calyx 3 cm", 10, "Calyx 4 cm", true},
+        {"", 0, "", true},  // no text could be read: set it
+        {"Calyx", 5, "Calyx 3 cm", true},
+    };
+    for (const auto& t : texts)
+        EXPECT_EQ(CaptionTextDiffers(t.current, t.length, t.line), t.differs) << t.current << " / " << t.line;
+}
