@@ -1,6 +1,9 @@
 #include "ruler/poll_rules.h"
 
 #include "ruler/view_flags.h"
+#include "units/units.h"
+
+#include <climits>
 
 bool NeedsPollTimer(bool visible, std::uint32_t style, std::uint32_t captionFlags)
 {
@@ -10,6 +13,27 @@ bool NeedsPollTimer(bool visible, std::uint32_t style, std::uint32_t captionFlag
         return true;
     // The pixel equivalent alone adds no item on a pixel ruler: nothing follows the pointer.
     return captionFlags != 0 && !(captionFlags == CI_PIXELS && (style & RS_UNIT_PX));
+}
+
+PollTimerStep PlanPollTimer(bool needed, bool running)
+{
+    if (needed == running)
+        return PollTimerStep::kWake;
+    return needed ? PollTimerStep::kRestart : PollTimerStep::kStop;
+}
+
+PollTick PlanPollTick(std::uint32_t style, Point client, Point lastClient, Point guide, bool fontQueryPending)
+{
+    PollTick t;
+    t.moved = client != lastClient;
+    t.moveGuide = t.moved && (style & RS_GUIDE) && client != guide;
+    t.eraseGuide = t.moveGuide && guide.x != INT_MAX;
+    const std::uint32_t unit = FindUnit(style)->flag;
+    const bool dialogUnit = unit == RS_UNIT_DU || unit == RS_UNIT_DBU;
+    t.trackDialogUnits = dialogUnit && (t.moved || fontQueryPending);
+    t.forgetFontQuery = !dialogUnit;
+    t.magnifier = (style & RS_MAGNIFIER) != 0;
+    return t;
 }
 
 void CPollPacer::Start(std::uint32_t now)

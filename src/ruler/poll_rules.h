@@ -1,12 +1,42 @@
 // When the ruler needs its polling timer, and how fast the poll runs.
 #pragma once
 
+#include "base/geometry.h"
+
 #include <cstdint>
 
 // True when the window is visible and something live is shown: the magnifier, the guide or
 // a dialog unit (style mask 0xC048), or any caption item - except the pixel equivalent
 // alone (View\Caption exactly CI_PIXELS) on a pixel ruler, which shows nothing that moves.
 bool NeedsPollTimer(bool visible, std::uint32_t style, std::uint32_t captionFlags);
+
+// What UpdatePollTimer does: a timer that should run and runs (or neither) is only woken,
+// since something changed (the window moved, a setting) and the next tick should not wait;
+// otherwise the poll stops, and starts again at the full rate when it is needed.
+enum class PollTimerStep { kWake, kStop, kRestart };
+PollTimerStep PlanPollTimer(bool needed, bool running);
+
+// What one tick of the poll does, from the pointer's client position now and before.
+struct PollTick {
+    bool moved = false;           // the pointer moved over the client since the last tick
+    bool moveGuide = false;       // draw the guide at the pointer (inverting; see eraseGuide)
+    bool eraseGuide = false;      // draw it once more where it was, which takes it away
+    bool trackDialogUnits = false;  // ask the window under the pointer for its font
+    bool forgetFontQuery = false;   // a pending font query no longer matters (no dialog unit)
+    bool magnifier = false;       // the magnifier is drawn if the screen position changed
+};
+
+// The guide moves when it is on and the pointer left the pixel it was drawn at (`guide`,
+// x == INT_MAX: not drawn yet). A dialog unit ruler asks for the font under the pointer
+// after a move, and while a window has not answered, moved or not.
+PollTick PlanPollTick(std::uint32_t style, Point client, Point lastClient, Point guide, bool fontQueryPending);
+
+// The caption line is built again when the tick changed what it shows (the guide or the
+// dialog units), or the pointer moved and any caption item is on.
+inline bool PollRefreshesCaption(const PollTick& tick, bool changed, std::uint32_t captionFlags)
+{
+    return changed || (tick.moved && captionFlags != 0);
+}
 
 // How the poll waits between ticks.
 enum class PollPace {

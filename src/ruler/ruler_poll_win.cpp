@@ -7,7 +7,7 @@
 #include "settings/ruler_settings.h"
 #include "ruler/poll_rules.h"
 #include "platform/dialog_base_units_win.h"
-#include "units/units.h"
+#include "win/convert.h"
 
 #include <climits>
 #include <cstring>
@@ -65,15 +65,14 @@ bool CRulerWnd::NeedsPollTimer() const
 
 void CRulerWnd::UpdatePollTimer()
 {
-    const bool need = NeedsPollTimer();
-    if (need == (m_nTimerId != 0)) {
-        // Something changed (the window moved, a setting): the next tick should not wait.
+    const PollTimerStep step = PlanPollTimer(NeedsPollTimer(), m_nTimerId != 0);
+    if (step == PollTimerStep::kWake) {
         WakePoll();
         return;
     }
     StopPoll();
     // A failed SetTimer leaves 0: the next call (at the latest the next move) tries again.
-    if (need) {
+    if (step == PollTimerStep::kRestart) {
         m_nTimerId = SetTimer(m_hWnd, kPollTimerId, kPollPeriodMs, nullptr);
         m_pollPacer.Start(GetTickCount());
         m_ePaceApplied = PollPace::Full;
@@ -205,29 +204,26 @@ void CRulerWnd::OnPollTimer()
     POINT client = screen;
     ScreenToClient(m_hWnd, &client);
     const DWORD style = GetStyle();
+    const PollTick tick =
+        PlanPollTick(style, FromPOINT(client), FromPOINT(m_ptLastCursor), FromPOINT(m_ptGuide), m_bFontQueryPending);
 
-    const bool moved = client.x != m_ptLastCursor.x || client.y != m_ptLastCursor.y;
     bool changed = false;
-    if (moved) {
+    if (tick.moved)
         m_ptLastCursor = client;
-
-        if ((style & RS_GUIDE) && (client.x != m_ptGuide.x || client.y != m_ptGuide.y)) {
-            // Inversion: drawing the old position again erases it.
-            CClientDC dc(m_hWnd);
-            if (dc) {
-                DrawGuide(dc, client.x, client.y);
-                if (m_ptGuide.x != INT_MAX)
-                    DrawGuide(dc, m_ptGuide.x, m_ptGuide.y);
-                m_ptGuide = client;
-                changed = true;
-            }
+    if (tick.moveGuide) {
+        // Inversion: drawing the old position again erases it.
+        CClientDC dc(m_hWnd);
+        if (dc) {
+            DrawGuide(dc, client.x, client.y);
+            if (tick.eraseGuide)
+                DrawGuide(dc, m_ptGuide.x, m_ptGuide.y);
+            m_ptGuide = client;
+            changed = true;
         }
     }
-    // A window that did not answer is asked again whether or not the pointer moved.
-    const std::uint32_t unit = FindUnit(style)->flag;
-    if ((unit == RS_UNIT_DU || unit == RS_UNIT_DBU) && (moved || m_bFontQueryPending))
+    if (tick.trackDialogUnits)
         changed = TrackDialogUnits(screen, style) || changed;
-    else if (unit != RS_UNIT_DU && unit != RS_UNIT_DBU)
+    else if (tick.forgetFontQuery)
         m_bFontQueryPending = false;
 
     // Whether or not the pointer moved over the ruler: the magnifier tests the screen
@@ -235,12 +231,12 @@ void CRulerWnd::OnPollTimer()
     // It goes before the caption: the screen area it takes in this tick holds the pixel under
     // the pointer, which the caption's colour item then reads from there. A capture of an
     // earlier tick may show the screen before the guide was drawn under the pointer again.
-    const bool captured = (style & RS_MAGNIFIER) && DrawMagnifierAt(nullptr, FALSE, FALSE, screen);
-    if (changed || (moved && m_settings.m_nCaption != 0))
+    const bool captured = tick.magnifier && DrawMagnifierAt(nullptr, FALSE, FALSE, screen);
+    if (PollRefreshesCaption(tick, changed, std::uint32_t(m_settings.m_nCaption)))
         RefreshCaptionAt(&screen, captured);
 
     if (m_nTimerId) {
-        m_pollPacer.AfterTick(moved, m_bFontQueryPending, GetTickCount());
+        m_pollPacer.AfterTick(tick.moved, m_bFontQueryPending, GetTickCount());
         ApplyPollPace();
     }
 }

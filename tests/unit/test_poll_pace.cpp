@@ -1,8 +1,12 @@
 #include "ruler/poll_rules.h"
+#include "ruler/view_flags.h"
+#include "units/unit_flags.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace {
@@ -83,4 +87,62 @@ TEST(PollPace, PeriodsStayWithinAFrame)
     EXPECT_LE(CPollPacer::PeriodMs(R), 16u);
     EXPECT_GT(CPollPacer::PeriodMs(R), 0u);
     EXPECT_EQ(CPollPacer::PeriodMs(A), 0u);
+}
+
+TEST(PollTick, WhatOneTickDoes)
+{
+    const Point none{INT_MAX, 0};
+    const std::uint32_t cm = RS_HORZ | RS_UNIT_CM, du = RS_HORZ | RS_UNIT_DU;
+    struct {
+        const char* name;
+        std::uint32_t style;
+        Point client, last, guide;
+        bool pending;
+        const char* want;  // M moved, G guide moves, E old guide erased, T font asked, F query forgotten, Z magnifier
+    } cases[] = {
+        {"still, nothing live", cm, {5, 5}, {5, 5}, none, false, "F"},
+        {"moved, nothing live", cm, {6, 5}, {5, 5}, none, false, "MF"},
+        {"first guide", cm | RS_GUIDE, {6, 5}, {5, 5}, none, false, "MGF"},
+        {"guide follows", cm | RS_GUIDE, {6, 5}, {5, 5}, {5, 5}, false, "MGEF"},
+        // The pointer came back to where the guide stands (the ruler moved under it).
+        {"guide already there", cm | RS_GUIDE, {6, 5}, {5, 5}, {6, 5}, false, "MF"},
+        {"guide, still", cm | RS_GUIDE, {5, 5}, {5, 5}, {4, 5}, false, "F"},
+        {"dialog units, moved", du, {6, 5}, {5, 5}, none, false, "MT"},
+        {"dialog units, still", du, {5, 5}, {5, 5}, none, false, ""},
+        {"dialog units, still, unanswered", du, {5, 5}, {5, 5}, none, true, "T"},
+        {"dialog base units, moved", RS_VERT | RS_UNIT_DBU, {5, 6}, {5, 5}, none, false, "MT"},
+        {"unit changed away while unanswered", cm, {5, 5}, {5, 5}, none, true, "F"},
+        {"magnifier, still", cm | RS_MAGNIFIER, {5, 5}, {5, 5}, none, false, "FZ"},
+    };
+    for (const auto& c : cases) {
+        const PollTick t = PlanPollTick(c.style, c.client, c.last, c.guide, c.pending);
+        std::string got;
+        got += t.moved ? "M" : "";
+        got += t.moveGuide ? "G" : "";
+        got += t.eraseGuide ? "E" : "";
+        got += t.trackDialogUnits ? "T" : "";
+        got += t.forgetFontQuery ? "F" : "";
+        got += t.magnifier ? "Z" : "";
+        EXPECT_EQ(got, c.want) << c.name;
+    }
+
+    struct { bool moved, changed; std::uint32_t caption; bool refresh; } captions[] = {
+        {false, false, CI_POSITION, false}, {true, false, CI_POSITION, true}, {true, false, 0, false},
+        {false, true, 0, true},
+    };
+    for (const auto& c : captions) {
+        PollTick t;
+        t.moved = c.moved;
+        EXPECT_EQ(PollRefreshesCaption(t, c.changed, c.caption), c.refresh) << c.moved << c.changed << c.caption;
+    }
+}
+
+TEST(PollTick, TimerStartsStopsOrWakes)
+{
+    struct { bool needed, running; PollTimerStep step; } cases[] = {
+        {true, true, PollTimerStep::kWake}, {false, false, PollTimerStep::kWake},
+        {true, false, PollTimerStep::kRestart}, {false, true, PollTimerStep::kStop},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PlanPollTimer(c.needed, c.running), c.step) << c.needed << c.running;
 }
