@@ -39,14 +39,9 @@ void CRulerWnd::ModifyRulerStyle(DWORD removeMask, DWORD addMask, BOOL force)
     const DWORD style = GetStyle();
     const bool vertical = IsVerticalStyle(style);
 
-    if (plan.orientationChanged || m_nLogPixels == 0) {
+    if (NeedsDpiMeasure(plan, m_nLogPixels)) {
         COwnedDC ic = CreateDisplayIC();
-        const int dpi = ic ? GetDeviceCaps(ic, vertical ? LOGPIXELSY : LOGPIXELSX) : 96;
-        if (dpi != m_nLogPixels) {
-            plan.unitsDirty = true;
-            plan.retitle = true;
-        }
-        m_nLogPixels = dpi;
+        TakeMeasuredDpi(plan, ic ? GetDeviceCaps(ic, vertical ? LOGPIXELSY : LOGPIXELSX) : 96, m_nLogPixels);
     }
     MirrorStyleInSettings(plan, style, s);
 
@@ -73,7 +68,7 @@ void CRulerWnd::ModifyRulerStyle(DWORD removeMask, DWORD addMask, BOOL force)
         MoveClamped(m_hWnd, wr);
     }
 
-    m_lfRuler.lfEscapement = vertical ? -900 : 0;
+    m_lfRuler.lfEscapement = RulerFontEscapement(style);
     m_lfRuler.lfOrientation = m_lfRuler.lfEscapement;
     if (!m_fontRuler)
         m_fontRuler.Reset(CreateFontIndirectA(&m_lfRuler));

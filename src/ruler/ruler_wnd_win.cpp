@@ -7,6 +7,7 @@
 #include "platform/screen_win.h"
 #include "platform/version_info_win.h"
 #include "resource.h"
+#include "ruler/style_change.h"
 #include "ruler/window_moves.h"
 #include "units/units.h"
 #include "win/convert.h"
@@ -16,17 +17,12 @@
 #include <string>
 #include <windowsx.h>
 
-namespace {
-// The ruler font's height relative to the system font.
-constexpr int kRulerFontPercent = 85;
-} // namespace
-
 CRulerWnd::CRulerWnd(CRulerSettings& settings) : m_settings(settings)
 {
     // The ruler font: Arial at 85 % of the system font's height, measured once here.
     LOGFONTA system{};
     GetObjectA(GetStockObject(SYSTEM_FONT), sizeof system, &system);
-    m_lfRuler.lfHeight = MulDiv(system.lfHeight, kRulerFontPercent, 100);
+    m_lfRuler.lfHeight = RulerFontHeight(int(system.lfHeight));
     m_lfRuler.lfCharSet = ANSI_CHARSET;
     m_lfRuler.lfOutPrecision = OUT_TT_ONLY_PRECIS;
     m_lfRuler.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;

@@ -80,6 +80,27 @@ StyleChangePlan PlanStyleChange(std::uint32_t oldStyle, std::uint32_t removeMask
     return plan;
 }
 
+void TakeMeasuredDpi(StyleChangePlan& plan, int measured, int& logPixels)
+{
+    if (measured != logPixels) {
+        plan.unitsDirty = true;
+        plan.retitle = true;
+    }
+    logPixels = measured;
+}
+
+int RulerFontEscapement(std::uint32_t style)
+{
+    return IsVerticalStyle(style) ? -900 : 0;
+}
+
+int RulerFontHeight(int systemHeight)
+{
+    constexpr std::int64_t kPercent = 85;
+    const std::int64_t n = std::int64_t(systemHeight) * kPercent;
+    return int(n < 0 ? -((-n + 50) / 100) : (n + 50) / 100);
+}
+
 Rect TurnClientRect(const Rect& oldClientScreen, std::uint32_t oldStyle, std::uint32_t newStyle)
 {
     const Rect oldClient = ClientAtOrigin(oldClientScreen);

@@ -39,6 +39,24 @@ struct StyleChangePlan {
 StyleChangePlan PlanStyleChange(std::uint32_t oldStyle, std::uint32_t removeMask, std::uint32_t addMask,
                                 bool force, bool hFlipped, bool vFlipped);
 
+// The pixels per inch along the ruler are measured after a turn, or when never measured.
+inline bool NeedsDpiMeasure(const StyleChangePlan& plan, int logPixels)
+{
+    return plan.orientationChanged || logPixels == 0;
+}
+
+// Takes a measured pixels-per-inch value into `logPixels`; one that differs from the value
+// held makes the units dirty and the caption line rebuilt.
+void TakeMeasuredDpi(StyleChangePlan& plan, int measured, int& logPixels);
+
+// The ruler font's escapement (and orientation) in tenths of a degree: turned -90 degrees
+// on a vertical ruler, so its text runs downwards.
+int RulerFontEscapement(std::uint32_t style);
+
+// The ruler font's height: 85 % of the system font's (lfHeight, either sign), rounded to
+// the nearest, halves away from zero, as MulDiv rounds.
+int RulerFontHeight(int systemHeight);
+
 // The client rectangle (screen coordinates) after turning: width and height exchanged,
 // placed so that the new outside zero point falls on the old one. A not-flipped horizontal
 // client L, T, W, H becomes a not-flipped vertical client L - H, T + H, H, W.

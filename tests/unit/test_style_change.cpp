@@ -185,3 +185,42 @@ TEST(StyleChange, TheSettingsMirrorWhatThePlanChanged)
     EXPECT_EQ(s.m_bOnTop, 0);
     EXPECT_EQ(s.m_bChanged, 1);
 }
+
+TEST(StyleChange, MeasuredPixelsPerInchAndFontTurn)
+{
+    struct {
+        std::uint32_t oldStyle, add;
+        int held, measured;
+        bool measures, unitsDirty;
+        int after;
+    } cases[] = {
+        {RS_HORZ | RS_UNIT_CM, RS_UNIT_CM, 0, 96, true, true, 96},     // never measured
+        {RS_HORZ | RS_UNIT_CM, RS_UNIT_CM, 96, 96, false, false, 96},  // nothing turned
+        {RS_HORZ | RS_UNIT_CM, RS_VERT | RS_UNIT_CM, 96, 96, true, false, 96},
+        {RS_HORZ | RS_UNIT_CM, RS_VERT | RS_UNIT_CM, 96, 120, true, true, 120},
+    };
+    for (const auto& c : cases) {
+        StyleChangePlan plan = PlanStyleChange(c.oldStyle, RS_HORZ | RS_VERT | RS_UNIT_MASK, c.add, false, false,
+                                               false);
+        ASSERT_FALSE(plan.unitsDirty) << "a cm ruler turned needs no new metrics before it is measured";
+        int held = c.held;
+        EXPECT_EQ(NeedsDpiMeasure(plan, held), c.measures) << c.held << " " << c.add;
+        if (NeedsDpiMeasure(plan, held))
+            TakeMeasuredDpi(plan, c.measured, held);
+        EXPECT_EQ(plan.unitsDirty, c.unitsDirty);
+        EXPECT_EQ(plan.retitle, c.unitsDirty);
+        EXPECT_EQ(held, c.after);
+    }
+    EXPECT_EQ(RulerFontEscapement(RS_HORZ), 0);
+    EXPECT_EQ(RulerFontEscapement(RS_VERT | RS_FLIPPED), -900);
+}
+
+TEST(StyleChange, RulerFontHeightRoundsAsMulDiv)
+{
+    struct { int system, ruler; } cases[] = {
+        {16, 14}, {-16, -14}, {10, 9}, {-10, -9}, {0, 0}, {1, 1}, {2, 2}, {-1, -1},
+        {INT_MAX, 1825361100}, {INT_MIN, -1825361101},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RulerFontHeight(c.system), c.ruler) << c.system;
+}
