@@ -11,9 +11,8 @@
 #include "win/handles.h"
 
 
-// From the pointer to the top-left corner of the window being dragged, in screen pixels.
-// Only one drag can run at a time: the mouse capture sees to that.
-POINT g_ptDragOffset{};
+// The drag under way. Only one drag can run at a time: the mouse capture sees to that.
+CWindowDrag g_drag;
 
 static_assert(kVkLeft == VK_LEFT && kVkUp == VK_UP && kVkRight == VK_RIGHT && kVkDown == VK_DOWN && kVkF10 == VK_F10,
               "keys");
@@ -103,7 +102,7 @@ void CRulerWnd::OnLButtonDown(POINT client)
     ClientToScreen(m_hWnd, &screen);
     RECT rc{};
     GetWindowRect(TopmostParentOrOwner(m_hWnd), &rc);
-    g_ptDragOffset = POINT{rc.left - screen.x, rc.top - screen.y};
+    g_drag.Start(Point{int(rc.left), int(rc.top)}, FromPOINT(screen));
     SetCapture(m_hWnd);
 }
 
@@ -114,8 +113,8 @@ void CRulerWnd::OnMouseMove(POINT client)
         return;
     POINT screen = client;
     ClientToScreen(m_hWnd, &screen);
-    SetWindowPos(TopmostParentOrOwner(m_hWnd), nullptr, screen.x + g_ptDragOffset.x, screen.y + g_ptDragOffset.y, 0,
-                 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const Point to = g_drag.TopLeftFor(FromPOINT(screen));
+    SetWindowPos(TopmostParentOrOwner(m_hWnd), nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CRulerWnd::OnLButtonUp()

@@ -42,3 +42,14 @@ WindowTrackLimits RulerTrackLimits(const Rect& virtualScreen)
     const Size most{SaturateToInt(virtualScreen.Width() * 5), SaturateToInt(virtualScreen.Height() * 5)};
     return WindowTrackLimits{Size{32, 32}, most, most};
 }
+
+void CWindowDrag::Start(Point windowTopLeft, Point pointer)
+{
+    m_dx = std::int64_t(windowTopLeft.x) - pointer.x;
+    m_dy = std::int64_t(windowTopLeft.y) - pointer.y;
+}
+
+Point CWindowDrag::TopLeftFor(Point pointer) const
+{
+    return Point{SaturateToInt(pointer.x + m_dx), SaturateToInt(pointer.y + m_dy)};
+}

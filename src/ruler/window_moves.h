@@ -1,11 +1,24 @@
-// Where the ruler window goes when the user moves it without dragging: one pixel per arrow
-// key (Shift resizes), and Move to Cursor; and the size limits it answers WM_GETMINMAXINFO
+// Where the ruler window goes when the user drags it, moves it with an arrow key (Shift
+// resizes) or with Move to Cursor; and the size limits it answers WM_GETMINMAXINFO
 // with. Rectangles are window rectangles in screen coordinates.
 #pragma once
 
 #include "base/geometry.h"
 
 #include <cstdint>
+
+// A drag keeps the grabbed point under the pointer: the window's top-left corner stays at the
+// offset from the pointer it had when the button went down (screen pixels).
+class CWindowDrag {
+public:
+    void Start(Point windowTopLeft, Point pointer);
+    // Where the top-left corner goes for the pointer's new position (saturating).
+    Point TopLeftFor(Point pointer) const;
+
+private:
+    std::int64_t m_dx = 0;
+    std::int64_t m_dy = 0;
+};
 
 // Virtual-key codes of the arrow keys.
 constexpr std::uint32_t kVkLeft = 0x25;

@@ -1,5 +1,6 @@
 #include "ruler/window_moves.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 TEST(WindowMoves, ShiftArrowsStopAtTheMinimumSize)
@@ -23,4 +24,20 @@ TEST(WindowMoves, MoveToCursorKeeps16PixelsOnTheWorkArea)
     for (const auto& c : cases)
         EXPECT_EQ(IsMoveToCursorAllowed(MoveZeroToPointer(ruler, {100, 156}, c.pointer), work), c.allowed)
             << c.pointer.x << "," << c.pointer.y;
+}
+
+TEST(WindowMoves, DragKeepsTheGrabbedPointUnderThePointer)
+{
+    struct { Point topLeft, down, now, want; } cases[] = {
+        {{100, 200}, {130, 210}, {130, 210}, {100, 200}},
+        {{100, 200}, {130, 210}, {131, 205}, {101, 195}},
+        {{-1280, 0}, {-1270, 5}, {10, 5}, {0, 0}},               // onto another monitor
+        {{INT_MAX - 10, 0}, {INT_MAX - 20, 0}, {INT_MAX, 0}, {INT_MAX, 0}},  // saturates
+        {{INT_MIN, 0}, {INT_MAX, 0}, {INT_MIN, 0}, {INT_MIN, 0}},
+    };
+    for (const auto& c : cases) {
+        CWindowDrag drag;
+        drag.Start(c.topLeft, c.down);
+        EXPECT_EQ(drag.TopLeftFor(c.now), c.want) << c.now.x << "," << c.now.y;
+    }
 }
