@@ -5,6 +5,7 @@
 #include "settings/registry_backend_win.h"
 #include "settings/registry_settings.h"
 #include "platform/version_info_win.h"
+#include "app/startup_rules.h"
 #include "app/window_style.h"
 #include "resource.h"
 #include "ruler/ruler_geometry.h"
@@ -27,7 +28,7 @@ OSVERSIONINFOA& OsVersion()
     if (info.dwOSVersionInfoSize == 0) {
         info.dwOSVersionInfoSize = sizeof info;
         // GetVersionExA is deprecated in favour of manifests, but only the major version
-        // (at least 4) is tested, which every manifest answer satisfies.
+        // (IsSystemSupported) is tested, which every manifest answer satisfies.
 #if defined(_MSC_VER)
 #pragma warning(suppress : 4996)
 #endif
@@ -49,7 +50,7 @@ CRulerApp::CRulerApp() : m_canWriteMachineKey(CanWriteMachineKey)
 
 bool CRulerApp::InitInstance()
 {
-    if (OsVersion().dwMajorVersion < 4) {
+    if (!IsSystemSupported(OsVersion().dwMajorVersion)) {
         AppMessageBox(nullptr, LoadResString(IDS_OS_TOO_OLD).c_str(), MB_ICONHAND | MB_OK);
         return false;
     }
@@ -73,7 +74,7 @@ bool CRulerApp::InitInstance()
         m_settings.Reset();
         m_settings.Load();
 
-        if (m_settings.m_rcBounds.Width() < 1 || m_settings.m_rcBounds.Height() < 1)
+        if (NeedsDefaultBounds(m_settings.m_rcBounds))
             m_settings.SetBounds(GetDefaultRulerRect(m_settings.m_bVertical != 0, GetSystemMetrics(SM_CXSCREEN),
                                                      GetSystemMetrics(SM_CYSCREEN)));
 

@@ -1,6 +1,8 @@
 #include "settings/ruler_settings.h"
+#include "app/startup_rules.h"
 #include "app/window_style.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 TEST(WindowStyle, FromSettings)
@@ -27,4 +29,23 @@ TEST(WindowStyle, FromSettings)
         EXPECT_EQ(w.style, c.style) << c.what;
         EXPECT_EQ(w.exStyle, c.exStyle) << c.what;
     }
+}
+
+TEST(StartupRules, OldSystemsAndEmptyStoredBounds)
+{
+    struct { std::uint32_t major; bool runs; } systems[] = {{3, false}, {4, true}, {10, true}, {0, false}};
+    for (const auto& s : systems)
+        EXPECT_EQ(IsSystemSupported(s.major), s.runs) << s.major;
+
+    struct { Rect stored; bool replaced; } bounds[] = {
+        {{}, true},                        // a first run
+        {{100, 100, 500, 156}, false},
+        {{100, 100, 101, 101}, false},     // one pixel is kept
+        {{100, 100, 100, 156}, true},      // no width
+        {{100, 100, 500, 40}, true},       // bottom above top
+        {{INT_MIN, 0, INT_MAX, 56}, false},
+    };
+    for (const auto& b : bounds)
+        EXPECT_EQ(NeedsDefaultBounds(b.stored), b.replaced) << b.stored.left << "," << b.stored.top << ","
+                                                            << b.stored.right << "," << b.stored.bottom;
 }
