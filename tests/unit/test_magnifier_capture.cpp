@@ -30,8 +30,9 @@ TEST(MagnifierCapture, HotSpotAndReadBack)
         EXPECT_EQ(HotSpotInCapture(area, c.screen).has_value(), c.hot);
         const std::optional<Point> at = CapturedPixelOffset(area, c.capturedFor, c.screen);
         ASSERT_EQ(at.has_value(), c.readsBack);
-        if (at)
+        if (at) {
             EXPECT_EQ(*at, c.at);
+        }
     }
 }
 

@@ -38,8 +38,9 @@ TEST(PaintLayout, EraseFillsOnlyWhatTheClipBoxMeets)
         const EraseLayout l = LayoutErase(c.style | kBase, c.client, kStrip, c.clip);
         EXPECT_EQ(l.strip, c.strip);
         EXPECT_EQ(l.icon, c.icon);
-        if (c.icon)
+        if (c.icon) {
             EXPECT_EQ(l.iconAt, c.iconAt);
+        }
         EXPECT_EQ(l.scale, c.scale);
     }
 }
