@@ -6,6 +6,7 @@
 #include "resource.h"
 #include "ruler/input_rules.h"
 #include "ruler/window_moves.h"
+#include "ruler/window_tree.h"
 #include "tools/sizing_ops_win.h"
 #include "win/convert.h"
 #include "win/handles.h"
@@ -26,24 +27,29 @@ namespace {
 constexpr UINT kRulerScaleItem = 7;
 constexpr UINT kMagnifierScaleItem = 8;
 
-// The last window reached going up through parents and owners: what a drag moves.
+HWND AsHwnd(WindowId w) { return reinterpret_cast<HWND>(w); }
+WindowId AsId(HWND h) { return reinterpret_cast<WindowId>(h); }
+
+// The desktop's windows as the input rules see them.
+class CDesktop final : public IHotKeyDesktop {
+public:
+    WindowId ParentOf(WindowId w) const override { return AsId(GetParent(AsHwnd(w))); }
+    bool IsChild(WindowId w) const override { return (GetWindowLongPtrA(AsHwnd(w), GWL_STYLE) & WS_CHILD) != 0; }
+    bool WindowUnderPointer(WindowId* w) const override
+    {
+        POINT pt{};
+        if (!GetCursorPos(&pt))
+            return false;
+        *w = AsId(WindowFromPoint(pt));
+        return true;
+    }
+    WindowId Foreground() const override { return AsId(GetForegroundWindow()); }
+    bool Exists(WindowId w) const override { return IsWindow(AsHwnd(w)) != FALSE; }
+};
+
 HWND TopmostParentOrOwner(HWND hWnd)
 {
-    for (HWND up = GetParent(hWnd); up; up = GetParent(up))
-        hWnd = up;
-    return hWnd;
-}
-
-// Up through the parents while the window is a child: the top-level window a hot key means.
-HWND ParentOwner(HWND hWnd)
-{
-    while (hWnd && (GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD)) {
-        HWND parent = GetParent(hWnd);
-        if (!parent)
-            break;
-        hWnd = parent;
-    }
-    return hWnd;
+    return AsHwnd(::TopmostParentOrOwner(CDesktop(), AsId(hWnd)));
 }
 
 // Where the Get size and Set size hot keys (ids 1 and 2) reach the sizing tool; there is no
@@ -182,19 +188,7 @@ void CRulerWnd::OnActivate(WPARAM, LPARAM)
 
 LRESULT CRulerWnd::OnHotKey(WPARAM id)
 {
-    HWND target = nullptr;
-    if (HotKeyActsUnderPointer(m_settings.m_nHKMode)) {
-        POINT pt{};
-        if (!GetCursorPos(&pt))
-            return 0;
-        target = WindowFromPoint(pt);
-    } else {
-        target = GetForegroundWindow();
-    }
-    target = ParentOwner(target);
-    if (!target || !IsWindow(target))
-        return 0;
-    if (id == HOTKEY_GET_SIZE || id == HOTKEY_SET_SIZE)
+    if (HWND target = AsHwnd(SizingHotKeyTarget(CDesktop(), m_settings.m_nHKMode)))
         SizingToolHotKey(m_settings, id, target);
     return 0;
 }
@@ -217,7 +211,7 @@ void CRulerWnd::ShowContextMenu(POINT screenPoint)
     AppendPercent(popup, kRulerScaleItem, m_settings.m_nScale);
     AppendPercent(popup, kMagnifierScaleItem, m_settings.m_nZoomFactor);
     // The owner receives the chosen command; a child ruler would hand it to its top level.
-    HWND owner = ParentOwner(m_hWnd);
+    HWND owner = AsHwnd(TopLevelOf(CDesktop(), AsId(m_hWnd)));
     TrackPopupMenu(popup, TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, owner, nullptr);
 }
 
