@@ -37,6 +37,11 @@ CommandUpdate Text(int textId, int part)
 
 } // namespace
 
+bool IsContextPopup(bool systemMenu, int firstItemId)
+{
+    return !systemMenu && firstItemId == ID_SHOW_HIDE;
+}
+
 std::uint32_t CaptionFlagOf(int id)
 {
     switch (id) {

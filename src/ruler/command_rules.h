@@ -50,6 +50,12 @@ CommandUpdate RuleRulerScale(int id, const CommandState& s);         // Normal, 
 CommandUpdate RuleMagnifierZoom(int id, const CommandState& s);      // needs the magnifier, limits
 CommandUpdate RuleSizingTool(int id, const CommandState& s);         // text from string 1054
 
+// The context menu's own popup (the tray opens the same one) is the one that starts with
+// Show/Hide; the system menu never is. Its "C&olor Format" submenu, at kColorFormatItem, is
+// grayed on a palette display, where no colour is sampled.
+constexpr int kColorFormatItem = 6;
+bool IsContextPopup(bool systemMenu, int firstItemId);
+
 // The caption flag a caption command (2201..2208) flips; 0 for any other id.
 std::uint32_t CaptionFlagOf(int id);
 // The view flag a toggling view command (2103, 2105, 2106, 2150) flips; 0 for any other id.

@@ -24,9 +24,6 @@ namespace {
 
 using Entry = TCommandEntry<CRulerWnd>;
 
-// Menu position of the "C&olor Format" submenu in the context menu's popup.
-constexpr UINT kColorFormatItem = 6;
-
 // Every command of the ruler. The application object's own commands (the sizing tool, the
 // about box, help) are in its table and are asked first.
 const Entry kRulerCommands[] = {
@@ -141,9 +138,8 @@ void CRulerWnd::OnInitMenuPopup(HMENU popup, bool systemMenu)
     } catch (...) {
         // No display context to ask: the last answer stands.
     }
-    // The context menu's own popup (the tray opens the same one) starts with Show/Hide.
-    if (!systemMenu && GetMenuItemID(popup, 0) == ID_SHOW_HIDE)
-        EnableMenuItem(popup, kColorFormatItem, MF_BYPOSITION | (m_bPaletteDisplay ? MF_GRAYED : MF_ENABLED));
+    if (IsContextPopup(systemMenu, int(GetMenuItemID(popup, 0))))
+        EnableMenuItem(popup, UINT(kColorFormatItem), MF_BYPOSITION | (m_bPaletteDisplay ? MF_GRAYED : MF_ENABLED));
     UpdateMenuCommandStates(systemMenu, popup, this);
 }
 
