@@ -1,6 +1,7 @@
 #include "ruler/poll_rules.h"
 #include "ruler/view_flags.h"
 #include "units/unit_flags.h"
+#include "letters.h"
 
 #include <gtest/gtest.h>
 
@@ -116,14 +117,10 @@ TEST(PollTick, WhatOneTickDoes)
     };
     for (const auto& c : cases) {
         const PollTick t = PlanPollTick(c.style, c.client, c.last, c.guide, c.pending);
-        std::string got;
-        got += t.moved ? "M" : "";
-        got += t.moveGuide ? "G" : "";
-        got += t.eraseGuide ? "E" : "";
-        got += t.trackDialogUnits ? "T" : "";
-        got += t.forgetFontQuery ? "F" : "";
-        got += t.magnifier ? "Z" : "";
-        EXPECT_EQ(got, c.want) << c.name;
+        EXPECT_EQ(Letters({{t.moved, 'M'}, {t.moveGuide, 'G'}, {t.eraseGuide, 'E'}, {t.trackDialogUnits, 'T'},
+                           {t.forgetFontQuery, 'F'}, {t.magnifier, 'Z'}}),
+                  c.want)
+            << c.name;
     }
 
     struct { bool moved, changed; std::uint32_t caption; bool refresh; } captions[] = {

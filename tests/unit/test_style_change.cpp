@@ -2,6 +2,7 @@
 #include "ruler/style_change.h"
 #include "settings/ruler_settings.h"
 #include "ruler/view_flags.h"
+#include "letters.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -16,17 +17,9 @@ namespace {
 // The decisions of a plan as letters, so a table row reads at a glance.
 std::string Decisions(const StyleChangePlan& p)
 {
-    std::string s;
-    s += p.unitsDirty ? "U" : "";
-    s += p.zOrderDirty ? "Z" : "";
-    s += p.orientationChanged ? "O" : "";
-    s += p.sideDirty ? "S" : "";
-    s += p.borderChanged ? "B" : "";
-    s += p.guideChanged ? "G" : "";
-    s += p.magnifierChanged ? "M" : "";
-    s += p.updatePollTimer ? "T" : "";
-    s += p.retitle ? "R" : "";
-    return s;
+    return Letters({{p.unitsDirty, 'U'}, {p.zOrderDirty, 'Z'}, {p.orientationChanged, 'O'}, {p.sideDirty, 'S'},
+                    {p.borderChanged, 'B'}, {p.guideChanged, 'G'}, {p.magnifierChanged, 'M'},
+                    {p.updatePollTimer, 'T'}, {p.retitle, 'R'}});
 }
 
 constexpr std::uint32_t H = RS_HORZ, V = RS_VERT, F = RS_FLIPPED, CM = RS_UNIT_CM;
