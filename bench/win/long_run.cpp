@@ -16,25 +16,11 @@
 
 namespace {
 
-struct Counts {
-    int gdi;
-    int user;
-    std::size_t privateBytes;
-};
-
-Counts Take()
-{
-    PumpUntilIdle(10, 300);
-    return Counts{CountGdiObjects(), CountUserObjects(), PrivateBytes()};
-}
-
-void Report(const char* what, int n, const Counts& a, const Counts& b)
+void Report(const char* what, int n, const ObjectCounts& a, const ObjectCounts& b)
 {
     char label[64];
     std::snprintf(label, sizeof label, "%d %s:", n, what);
-    std::printf("%-30s GDI %3d -> %3d, USER %3d -> %3d, private %7zu -> %7zu KB\n", label, a.gdi, b.gdi, a.user,
-                b.user, a.privateBytes / 1024, b.privateBytes / 1024);
-    std::fflush(stdout);
+    PrintObjectCounts(label, a, b);
 }
 
 CRulerFixture* g_fixture = nullptr;
@@ -185,16 +171,16 @@ int main(int argc, char** argv)
             k.run(i);
     g_previews = 0;
 
-    const Counts start = Take();
+    const ObjectCounts start = TakeObjectCounts();
     for (const auto& k : kinds) {
         const int n = k.count / scale > 0 ? k.count / scale : 1;
-        const Counts before = Take();
+        const ObjectCounts before = TakeObjectCounts();
         for (int i = 0; i < n; ++i)
             k.run(i);
-        Report(k.what, n, before, Take());
+        Report(k.what, n, before, TakeObjectCounts());
     }
     std::printf("(%d custom scale previews in those dialogs)\n", g_previews);
-    Report("kinds, the whole run", int(sizeof kinds / sizeof kinds[0]), start, Take());
+    Report("kinds, the whole run", int(sizeof kinds / sizeof kinds[0]), start, TakeObjectCounts());
     DestroyWindow(g_target);
     return 0;
 }
