@@ -35,19 +35,6 @@ bool ManualResource(const char*& data, DWORD& size)
     return data && size;
 }
 
-// Creates the folder (and the folders between) as needed; "" when it cannot be had.
-std::string MakeFolder(const ManualFolder& folder)
-{
-    const FolderChain chain = FolderChainOf(folder);
-    for (const std::string& step : chain.steps)
-        if (!CreateDirectoryA(step.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
-            return std::string();
-    const DWORD attributes = GetFileAttributesA(chain.folder.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return std::string();
-    return chain.folder;
-}
-
 // The folders the manual may be written to, in the order they are tried.
 std::vector<ManualFolder> ManualFolders()
 {
@@ -96,6 +83,28 @@ bool WriteWholeFile(const std::string& path, const char* data, DWORD size)
         DeleteFileA(path.c_str());
     return ok;
 }
+
+// The real folders and files, with the manual as the program carries it.
+class CManualFiles final : public IManualFiles {
+public:
+    CManualFiles(const char* data, DWORD size) : m_data(data), m_size(size) {}
+
+    bool CreateFolder(const std::string& path) override
+    {
+        return CreateDirectoryA(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+    }
+    bool IsFolder(const std::string& path) override
+    {
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
+    bool HoldsManual(const std::string& path) override { return FileHolds(path, m_data, m_size); }
+    bool WriteManual(const std::string& path) override { return WriteWholeFile(path, m_data, m_size); }
+
+private:
+    const char* m_data;
+    DWORD m_size;
+};
 
 std::string ToUtf8(const std::string& ansi)
 {
@@ -201,18 +210,8 @@ std::string ExtractManual(std::string* folders)
     DWORD size = 0;
     if (!ManualResource(data, size))
         return std::string();
-    const std::vector<ManualFolder> choices = ManualFolders();
-    for (const ManualFolder& folder : choices) {
-        const std::string dir = MakeFolder(folder);
-        if (dir.empty())
-            continue;
-        const std::string path = dir + "\\" + kManualFileName;
-        if (FileHolds(path, data, size) || WriteWholeFile(path, data, size))
-            return path;
-    }
-    if (folders)
-        *folders = FoldersText(choices);
-    return std::string();
+    CManualFiles files(data, size);
+    return PlaceManual(files, ManualFolders(), kManualFileName, folders);
 }
 
 bool LaunchManualInBrowser(HWND owner, const std::string& url, const std::string& path)

@@ -46,3 +46,28 @@ std::string FoldersText(const std::vector<ManualFolder>& folders)
         text += (text.empty() ? "" : "; ") + WithoutTrailingSlash(folder.base) + "\\" + folder.sub;
     return text;
 }
+
+std::string MakeFolder(IManualFiles& files, const ManualFolder& folder)
+{
+    const FolderChain chain = FolderChainOf(folder);
+    for (const std::string& step : chain.steps)
+        if (!files.CreateFolder(step))
+            return std::string();
+    return files.IsFolder(chain.folder) ? chain.folder : std::string();
+}
+
+std::string PlaceManual(IManualFiles& files, const std::vector<ManualFolder>& folders, const std::string& fileName,
+                        std::string* tried)
+{
+    for (const ManualFolder& folder : folders) {
+        const std::string dir = MakeFolder(files, folder);
+        if (dir.empty())
+            continue;
+        const std::string path = dir + "\\" + fileName;
+        if (files.HoldsManual(path) || files.WriteManual(path))
+            return path;
+    }
+    if (tried)
+        *tried = FoldersText(folders);
+    return std::string();
+}

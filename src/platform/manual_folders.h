@@ -1,5 +1,6 @@
 // Where Help writes the manual out: the folders it tries in turn, the folders to create on the
-// way to one, and the text that names them in the message when none would do.
+// way to one, when a file there is used or written, and the text that names the folders in
+// the message when none would do.
 #pragma once
 
 #include <string>
@@ -32,3 +33,29 @@ FolderChain FolderChainOf(const ManualFolder& folder);
 
 // "base\sub; base\sub" of every folder, as the message names the folders tried.
 std::string FoldersText(const std::vector<ManualFolder>& folders);
+
+// The file system as writing the manual out sees it (the Win32 side lays it over the real
+// one, with the manual the program carries).
+class IManualFiles {
+public:
+    // Creates the folder `path`; true also when it is there already.
+    virtual bool CreateFolder(const std::string& path) = 0;
+    virtual bool IsFolder(const std::string& path) = 0;
+    // Whether the file `path` holds the manual exactly.
+    virtual bool HoldsManual(const std::string& path) = 0;
+    // Writes the manual to `path`, leaving no file behind when that fails.
+    virtual bool WriteManual(const std::string& path) = 0;
+
+protected:
+    ~IManualFiles() = default;
+};
+
+// The folder `folder` names, created with the folders on the way as needed; "" when one
+// cannot be created or what is there is no folder.
+std::string MakeFolder(IManualFiles& files, const ManualFolder& folder);
+
+// The manual's file (`fileName`) in the first of `folders` that can be had where it is
+// already as the program carries it, or else can be written; a file that differs is
+// written over. "" when no folder will do; `tried` then names them all (FoldersText).
+std::string PlaceManual(IManualFiles& files, const std::vector<ManualFolder>& folders, const std::string& fileName,
+                        std::string* tried);
