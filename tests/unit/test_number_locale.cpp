@@ -64,9 +64,11 @@ TEST(LocaleTexts, DescribeTheNumbers)
         EXPECT_EQ(d.lpThousandSep ? std::string(d.lpThousandSep) : "(null)", c.thousand ? c.thousand : "(null)")
             << c.what;
         // The separators live in the buffers given, not in the reader's texts.
-        if (d.lpDecimalSep)
+        if (d.lpDecimalSep) {
             EXPECT_EQ(d.lpDecimalSep, decimal) << c.what;
-        if (!c.asked.empty())
+        }
+        if (!c.asked.empty()) {
             EXPECT_EQ(asked, c.asked) << c.what;
+        }
     }
 }
