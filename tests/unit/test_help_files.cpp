@@ -55,20 +55,6 @@ TEST(ManualFolders, FoldersCreatedOnTheWay)
     }
 }
 
-TEST(ManualFolders, MessageNamesEveryFolderTried)
-{
-    struct {
-        std::vector<ManualFolder> folders;
-        const char* text;
-    } cases[] = {
-        {{{"C:\\Local", "Orrin\\Calyx"}, {"C:\\Temp\\", "Calyx"}}, "C:\\Local\\Orrin\\Calyx; C:\\Temp\\Calyx"},
-        {{{"C:\\Temp\\", "Calyx"}}, "C:\\Temp\\Calyx"},
-        {{}, ""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(FoldersText(c.folders), c.text);
-}
-
 namespace {
 
 // Folders and files in memory: `folders` exist, `blocked` cannot be created, `files` hold
