@@ -32,24 +32,6 @@ void PressKey(CRulerWnd* ruler, WPARAM key)
     ruler->PreTranslateMessage(&msg);
 }
 
-struct Counts {
-    int gdi;
-    int user;
-    std::size_t privateBytes;
-};
-
-Counts Take()
-{
-    PumpUntilIdle(10, 300);
-    return Counts{CountGdiObjects(), CountUserObjects(), PrivateBytes()};
-}
-
-void Report(const char* what, const Counts& a, const Counts& b)
-{
-    std::printf("%-28s GDI %d -> %d, USER %d -> %d, private %.1f -> %.1f MB\n", what, a.gdi, b.gdi, a.user, b.user,
-                double(a.privateBytes) / 1048576.0, double(b.privateBytes) / 1048576.0);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -87,12 +69,12 @@ int main(int argc, char** argv)
         SetTimer(nullptr, 0, 1, &CloseMenu);
         ruler->ShowContextMenu(POINT{300, 200});
     }
-    const Counts menusBefore = Take();
+    const ObjectCounts menusBefore = TakeObjectCounts();
     for (int i = 0; i < 1000; ++i) {
         SetTimer(nullptr, 0, 1, &CloseMenu);
         ruler->ShowContextMenu(POINT{300, 200});
     }
-    Report("1000 context menus:", menusBefore, Take());
+    PrintObjectCounts("1000 context menus:", menusBefore, TakeObjectCounts());
 
     // 3. A thousand commands of every kind (each group returns the ruler to where it was).
     const UINT commands[] = {
@@ -106,7 +88,7 @@ int main(int argc, char** argv)
     const int n = int(sizeof commands / sizeof commands[0]);
     for (int i = 0; i < n; ++i)
         ruler->RunCommand(commands[i]);
-    const Counts commandsBefore = Take();
+    const ObjectCounts commandsBefore = TakeObjectCounts();
     const int total = 1000 + (n - 1000 % n) % n;  // whole rounds: the ruler ends as it began
     for (int i = 0; i < total; ++i) {
         ruler->RunCommand(commands[i % n]);
@@ -115,6 +97,6 @@ int main(int argc, char** argv)
     }
     char what[64];
     std::snprintf(what, sizeof what, "%d commands:", total);
-    Report(what, commandsBefore, Take());
+    PrintObjectCounts(what, commandsBefore, TakeObjectCounts());
     return 0;
 }

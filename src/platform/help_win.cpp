@@ -1,6 +1,8 @@
 #include "platform/help_win.h"
 
+#include "platform/browser_command.h"
 #include "platform/help_url.h"
+#include "platform/manual_folders.h"
 #include "platform/version_info_win.h"
 #include "platform/version_text.h"
 #include "resource.h"
@@ -33,44 +35,7 @@ bool ManualResource(const char*& data, DWORD& size)
     return data && size;
 }
 
-std::string WithoutTrailingSlash(std::string path)
-{
-    while (path.size() > 3 && (path.back() == '\\' || path.back() == '/'))
-        path.pop_back();
-    return path;
-}
-
-// Creates `base`\`sub` (and the folders between) as needed; "" when it cannot be had.
-std::string MakeFolder(const std::string& base, const std::string& sub)
-{
-    std::string path = WithoutTrailingSlash(base);
-    std::size_t start = 0;
-    while (start <= sub.size()) {
-        const std::size_t end = sub.find('\\', start);
-        const std::string part = sub.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        if (!part.empty()) {
-            path += "\\" + part;
-            if (!CreateDirectoryA(path.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
-                return std::string();
-        }
-        if (end == std::string::npos)
-            break;
-        start = end + 1;
-    }
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return std::string();
-    return path;
-}
-
-// A folder the manual may be written to: `sub` (made as needed) below `base` (which exists).
-struct ManualFolder {
-    std::string base;
-    std::string sub;
-};
-
-// The folders the manual may be written to, in the order they are tried: the user's local
-// application data under the settings key's names (Orrin\Calyx), then the temporary folder.
+// The folders the manual may be written to, in the order they are tried.
 std::vector<ManualFolder> ManualFolders()
 {
     std::string company = kDefaultCompanyWord;
@@ -80,16 +45,14 @@ std::vector<ManualFolder> ManualFolders()
         // Without a version resource the settings key has its usual names too.
     }
     const std::string product = LoadResString(IDS_APP_TITLE);
-    std::vector<ManualFolder> folders;
     char base[MAX_PATH] = "";
-    if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, base)) && *base &&
-        !company.empty())
-        folders.push_back({base, company + "\\" + product});
+    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, base)))
+        base[0] = '\0';
     char temp[MAX_PATH + 1] = "";
     const DWORD n = GetTempPathA(sizeof temp, temp);
-    if (n > 0 && n < sizeof temp)
-        folders.push_back({temp, product});
-    return folders;
+    if (n == 0 || n >= sizeof temp)
+        temp[0] = '\0';
+    return ManualFolderChoices(base, company, product, temp);
 }
 
 bool FileHolds(const std::string& path, const char* data, DWORD size)
@@ -120,6 +83,28 @@ bool WriteWholeFile(const std::string& path, const char* data, DWORD size)
         DeleteFileA(path.c_str());
     return ok;
 }
+
+// The real folders and files, with the manual as the program carries it.
+class CManualFiles final : public IManualFiles {
+public:
+    CManualFiles(const char* data, DWORD size) : m_data(data), m_size(size) {}
+
+    bool CreateFolder(const std::string& path) override
+    {
+        return CreateDirectoryA(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+    }
+    bool IsFolder(const std::string& path) override
+    {
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
+    bool HoldsManual(const std::string& path) override { return FileHolds(path, m_data, m_size); }
+    bool WriteManual(const std::string& path) override { return WriteWholeFile(path, m_data, m_size); }
+
+private:
+    const char* m_data;
+    DWORD m_size;
+};
 
 std::string ToUtf8(const std::string& ansi)
 {
@@ -160,30 +145,9 @@ std::string ReadRegistryText(HKEY root, const std::string& key, const char* name
     return text;
 }
 
-// The open command of a file type or protocol class: the user's own registration before the
-// machine's, as the merged view of the classes gives it on Windows.
-std::string ClassOpenCommand(const std::string& progId)
+std::string ReadRootText(RegistryRoot root, const std::string& key, const char* name)
 {
-    const std::string command =
-        ReadRegistryText(HKEY_CURRENT_USER, "Software\\Classes\\" + progId + "\\shell\\open\\command", nullptr);
-    if (!command.empty())
-        return command;
-    return ReadRegistryText(HKEY_CLASSES_ROOT, progId + "\\shell\\open\\command", nullptr);
-}
-
-// The command that opens a web address in the user's browser: that of the program the user
-// chose for http addresses, else that of the http class.
-std::string BrowserOpenCommand()
-{
-    const std::string progId = ReadRegistryText(
-        HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\http\\UserChoice",
-        "ProgId");
-    if (!progId.empty()) {
-        const std::string command = ClassOpenCommand(progId);
-        if (!command.empty())
-            return command;
-    }
-    return ClassOpenCommand("http");
+    return ReadRegistryText(root == RegistryRoot::kCurrentUser ? HKEY_CURRENT_USER : HKEY_CLASSES_ROOT, key, name);
 }
 
 bool StillRunningOrSucceeded(HANDLE process)
@@ -246,26 +210,15 @@ std::string ExtractManual(std::string* folders)
     DWORD size = 0;
     if (!ManualResource(data, size))
         return std::string();
-    std::string tried;
-    for (const ManualFolder& folder : ManualFolders()) {
-        tried += (tried.empty() ? "" : "; ") + WithoutTrailingSlash(folder.base) + "\\" + folder.sub;
-        const std::string dir = MakeFolder(folder.base, folder.sub);
-        if (dir.empty())
-            continue;
-        const std::string path = dir + "\\" + kManualFileName;
-        if (FileHolds(path, data, size) || WriteWholeFile(path, data, size))
-            return path;
-    }
-    if (folders)
-        *folders = tried;
-    return std::string();
+    CManualFiles files(data, size);
+    return PlaceManual(files, ManualFolders(), kManualFileName, folders);
 }
 
 bool LaunchManualInBrowser(HWND owner, const std::string& url, const std::string& path)
 {
     // A browser given the address opens the section; a file handed to its program opens the
     // page at its start, which is still better than nothing.
-    return RunCommandLine(FillOpenCommand(BrowserOpenCommand(), url)) || OpenWithFileAssociation(owner, path);
+    return RunCommandLine(FillOpenCommand(BrowserOpenCommand(&ReadRootText), url)) || OpenWithFileAssociation(owner, path);
 }
 
 bool ShowHelpTopic(HWND owner, const char* topic)

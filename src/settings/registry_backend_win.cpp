@@ -1,14 +1,13 @@
 #include "settings/registry_backend_win.h"
 
 #include "settings/settings_store.h"
+#include "settings/value_read.h"
 
-#include <new>
+static_assert(kRegMoreData == ERROR_MORE_DATA && kRegNotEnoughMemory == ERROR_NOT_ENOUGH_MEMORY &&
+                  kRegFileNotFound == ERROR_FILE_NOT_FOUND && kKeyRead == KEY_READ,
+              "registry codes");
 
 namespace {
-// A value that keeps growing between the size query and the read is given up on after a
-// few tries rather than chased forever.
-constexpr int kReadTries = 4;
-
 long OpenForRead(HKEY root, const std::string& keyPath, CRegKey& key)
 {
     HKEY h = nullptr;
@@ -22,7 +21,7 @@ long CRegistryBackend::OpenKey(const std::string& keyPath, std::uint32_t access)
 {
     HKEY h = nullptr;
     LONG r = RegOpenKeyExA(m_hRoot, keyPath.c_str(), 0, access, &h);
-    if (r == ERROR_FILE_NOT_FOUND && m_hFallback && (access & ~KEY_READ) == 0)
+    if (m_hFallback && ReadsFromFallback(r, access))
         r = RegOpenKeyExA(m_hFallback, keyPath.c_str(), 0, access, &h);
     CRegKey key(r == ERROR_SUCCESS ? h : nullptr);
     return r;
@@ -41,7 +40,7 @@ long CRegistryBackend::QueryValue(const std::string& keyPath, const std::string&
                                   SettingsValue& value)
 {
     long r = QueryFrom(m_hRoot, keyPath, name, maxSize, value);
-    if (r == ERROR_FILE_NOT_FOUND && m_hFallback)
+    if (m_hFallback && ReadsFromFallback(r))
         r = QueryFrom(m_hFallback, keyPath, name, maxSize, value);
     return r;
 }
@@ -53,39 +52,16 @@ long CRegistryBackend::QueryFrom(HKEY root, const std::string& keyPath, const st
     LONG r = OpenForRead(root, keyPath, key);
     if (r != ERROR_SUCCESS)
         return r;
-    value = SettingsValue();
-    try {
-        for (int attempt = 0; attempt < kReadTries; ++attempt) {
-            DWORD type = REG_NONE;
-            DWORD size = 0;
-            r = RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size);
-            if (r != ERROR_SUCCESS)
-                return r;
-            value.type = type;
-            value.size = size;
-            if (size > maxSize)
-                return kRegMoreData;
-            // One spare byte: a REG_SZ read may come back a terminator longer than asked.
-            value.data.assign(std::size_t(size) + 1, 0);
-            DWORD got = size;
-            r = RegQueryValueExA(key, name.c_str(), nullptr, &type, value.data.data(), &got);
-            if (r == ERROR_MORE_DATA)
-                continue; // changed in between; ask again
-            if (r != ERROR_SUCCESS) {
-                value.data.clear();
-                return r;
-            }
-            value.type = type;
-            value.size = got;
-            value.data.resize(got);
-            return ERROR_SUCCESS;
-        }
-    } catch (const std::bad_alloc&) {
-        value.data.clear();
-        return ERROR_NOT_ENOUGH_MEMORY;
-    }
-    value.data.clear();
-    return kRegMoreData;
+    const HKEY h = key.Get();
+    return ReadWholeValue(
+        [h, &name](std::uint32_t& type, std::uint32_t& size, unsigned char* data) {
+            DWORD t = type, n = size;
+            const LONG q = RegQueryValueExA(h, name.c_str(), nullptr, &t, data, &n);
+            type = t;
+            size = n;
+            return long(q);
+        },
+        maxSize, value);
 }
 
 long CRegistryBackend::SetValue(const std::string& keyPath, const std::string& name, std::uint32_t type,

@@ -2,13 +2,11 @@
 
 #include "resource.h"
 #include "tools/color_list.h"
+#include "win/convert.h"
 #include "win/exceptions.h"
 #include "win/strings.h"
 
 namespace {
-// The margin around a swatch, left in the list's own colour (the highlight when selected).
-constexpr int kSwatchInset = 2;
-
 void FillRectWith(HDC dc, const RECT& rc, COLORREF color)
 {
     const COLORREF old = SetBkColor(dc, color);
@@ -61,15 +59,13 @@ std::uint32_t CColorComboBox::GetSelectedColor() const
 
 void CColorComboBox::DrawItem(const DRAWITEMSTRUCT& item) const
 {
-    if (!(item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT)))
-        return;
-    const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    FillRectWith(item.hDC, item.rcItem, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-    // The field of a list with no selection shows nothing (its item data would read as black).
-    if (item.itemID == UINT(-1))
-        return;
     const std::uint32_t color = std::uint32_t(item.itemData);
-    if (color == kDefaultColor) {
+    const ColorItemPaint paint = PaintOfColorItem((item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) != 0,
+                                                  item.itemID != UINT(-1), color, FromRECT(item.rcItem));
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    if (paint.background)
+        FillRectWith(item.hDC, item.rcItem, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    if (paint.content == ColorItemPaint::kText) {
         char text[64] = "";
         const LRESULT n = SendMessageA(m_hWnd, CB_GETLBTEXTLEN, item.itemID, 0);
         if (n != CB_ERR && n < LRESULT(sizeof text))
@@ -80,10 +76,7 @@ void CColorComboBox::DrawItem(const DRAWITEMSTRUCT& item) const
         DrawTextA(item.hDC, text, -1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
         SetBkMode(item.hDC, oldMode);
         SetTextColor(item.hDC, oldText);
-        return;
+    } else if (paint.content == ColorItemPaint::kSwatch) {
+        FillRectWith(item.hDC, ToRECT(paint.swatch), COLORREF(color));
     }
-    RECT swatch = item.rcItem;
-    InflateRect(&swatch, -kSwatchInset, -kSwatchInset);
-    if (swatch.right > swatch.left && swatch.bottom > swatch.top)
-        FillRectWith(item.hDC, swatch, COLORREF(color));
 }

@@ -1,6 +1,9 @@
 #include "tools/color_list.h"
 
 namespace {
+// The margin around a swatch, left in the list's own colour (the highlight when selected).
+constexpr int kSwatchInset = 2;
+
 constexpr std::uint32_t Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b)
 {
     return r | (g << 8) | (b << 16);
@@ -35,4 +38,25 @@ std::uint32_t StoredColorOf(const std::vector<std::uint32_t>& items, int selecti
     if (selection < 0 || selection >= int(items.size()))
         return kDefaultColor;
     return items[std::size_t(selection)];
+}
+
+ColorItemPaint PaintOfColorItem(bool drawAsked, bool hasEntry, std::uint32_t color, const Rect& item)
+{
+    ColorItemPaint paint;
+    if (!drawAsked)
+        return paint;
+    paint.background = true;
+    if (!hasEntry)
+        return paint;
+    if (color == kDefaultColor) {
+        paint.content = ColorItemPaint::kText;
+        return paint;
+    }
+    const Rect swatch{item.left + kSwatchInset, item.top + kSwatchInset, item.right - kSwatchInset,
+                      item.bottom - kSwatchInset};
+    if (!swatch.IsEmpty()) {
+        paint.content = ColorItemPaint::kSwatch;
+        paint.swatch = swatch;
+    }
+    return paint;
 }

@@ -1,6 +1,8 @@
 // The colours the window colours dialog offers: "Default" (the system's colour) and sixteen
-// fixed ones, and how a stored colour finds its entry.
+// fixed ones, how a stored colour finds its entry, and how an entry is painted.
 #pragma once
+
+#include "base/geometry.h"
 
 #include <cstdint>
 #include <vector>
@@ -22,3 +24,18 @@ int FindColorFromEnd(const std::vector<std::uint32_t>& items, std::uint32_t valu
 
 // What a list stores for its selection: the entry's colour, or kDefaultColor without one.
 std::uint32_t StoredColorOf(const std::vector<std::uint32_t>& items, int selection);
+
+// How an owner-drawn entry of the list is painted.
+struct ColorItemPaint {
+    enum Content { kNothing, kText, kSwatch };
+    bool background = false;  // the item's rectangle filled in the list's colour (the highlight when selected)
+    Content content = kNothing;
+    Rect swatch;              // with kSwatch: the colour's rectangle
+};
+
+// A paint request for the entry `color` in `item`: nothing unless the whole item or its
+// selection is to be drawn (`drawAsked`); the field of a list with no selection
+// (`hasEntry` false) shows only the background, as its item data would read as black;
+// "Default" shows its text; a colour a swatch 2 pixels inside the item, none when that
+// leaves nothing.
+ColorItemPaint PaintOfColorItem(bool drawAsked, bool hasEntry, std::uint32_t color, const Rect& item);

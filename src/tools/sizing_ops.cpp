@@ -2,7 +2,21 @@
 
 #include "resource.h"
 #include "settings/ruler_settings.h"
+#include "tools/size_text.h"
 #include "tools/target_style.h"
+
+bool SaveSizingEntries(CRulerSettings& s, const SizingEntries& entries)
+{
+    const ParsedSize size = ParseSizeText(entries.sizeText);
+    s.m_nWidth = size.width;
+    s.m_nHeight = size.height;
+    if (!size.valid)
+        return false;
+    s.m_bDoWidth = entries.doWidth;
+    s.m_bDoHeight = entries.doHeight;
+    s.m_bDoFrame = entries.doFrame;
+    return true;
+}
 
 SizingSwitches SwitchesOf(const CRulerSettings& s)
 {

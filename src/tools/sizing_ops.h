@@ -7,6 +7,7 @@
 #include "tools/target_rect.h"
 
 #include <cstdint>
+#include <string>
 
 class CRulerSettings;
 
@@ -44,6 +45,19 @@ public:
 protected:
     ~CSizingTool() = default;
 };
+
+// What the sizing tool's dialog holds when its values are saved.
+struct SizingEntries {
+    std::string sizeText;
+    bool doWidth = true;
+    bool doHeight = false;
+    bool doFrame = false;
+};
+
+// Saves the dialog's values into the settings: the size's numbers are kept even when they do
+// not make a valid size, the switches only when it is valid. False when the size is not
+// valid, which the dialog refuses.
+bool SaveSizingEntries(CRulerSettings& s, const SizingEntries& entries);
 
 // The settings' switches: which dimensions take part, and whether the border counts.
 SizingSwitches SwitchesOf(const CRulerSettings& s);

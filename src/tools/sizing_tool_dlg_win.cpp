@@ -9,6 +9,7 @@
 #include "tools/hot_key_registration_win.h"
 #include "tools/hot_key_rules.h"
 #include "tools/size_text.h"
+#include "tools/sizing_ops.h"
 #include "win/common_controls.h"
 #include "win/message_box.h"
 #include "win/strings.h"
@@ -73,17 +74,10 @@ void CSizingToolDlg::DoDataExchange(CDataExchange& dx)
         EnableWindow(m_btnEnableSet, IsHotKeyDefined(s.m_wHKVSet, s.m_wHKMSet));
         return;
     }
-    // The numbers are kept even when they do not make a valid size.
-    const ParsedSize size = ParseSizeText(m_strSize);
-    s.m_nWidth = size.width;
-    s.m_nHeight = size.height;
-    if (!size.valid) {
+    if (!SaveSizingEntries(s, {m_strSize, m_bDoWidth != 0, m_bDoHeight != 0, m_bDoFrame != 0})) {
         BringToFront();
         dx.Fail(IDC_SIZE_TEXT, LoadResString(IDS_SIZE_INVALID));
     }
-    s.m_bDoWidth = m_bDoWidth;
-    s.m_bDoHeight = m_bDoHeight;
-    s.m_bDoFrame = m_bDoFrame;
 }
 
 BOOL CSizingToolDlg::OnInitDialog()

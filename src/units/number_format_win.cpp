@@ -1,16 +1,15 @@
 #include "units/number_format_win.h"
 
 #include "units/number_format.h"
+#include "units/number_locale.h"
 
 #include <windows.h>
-
-#include <cstdlib>
 
 namespace {
 
 // The separators outlive the call: the description points into these.
-char g_szDecimalSep[5];
-char g_szThousandSep[5];
+char g_szDecimalSep[kLocaleSeparatorRoom];
+char g_szThousandSep[kLocaleSeparatorRoom];
 
 int FormatWithSystem(const char* text, const NumberDescription* desc, char* out, int cchOut)
 {
@@ -31,45 +30,27 @@ int FormatWithSystem(const char* text, const NumberDescription* desc, char* out,
     return GetNumberFormatA(LOCALE_USER_DEFAULT, 0, text, &fmt, out, cchOut);
 }
 
-bool ReadNumber(LCTYPE type, unsigned* field)
+LCTYPE LocaleTypeOf(LocaleField field)
 {
-    char buffer[8];
-    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer) == 0)
-        return false;
-    const int value = std::atoi(buffer);
-    *field = value < 0 ? 0u : static_cast<unsigned>(value);
-    return true;
+    switch (field) {
+    case LocaleField::kDigits: return LOCALE_IDIGITS;
+    case LocaleField::kLeadingZero: return LOCALE_ILZERO;
+    case LocaleField::kGrouping: return LOCALE_SGROUPING;
+    case LocaleField::kDecimalSep: return LOCALE_SDECIMAL;
+    case LocaleField::kThousandSep: return LOCALE_STHOUSAND;
+    case LocaleField::kNegativeOrder: return LOCALE_INEGNUMBER;
+    }
+    return 0;
 }
 
-bool ReadGrouping(unsigned* field)
+bool ReadLocaleText(LocaleField field, char* buffer, int cch)
 {
-    // Room for the longest grouping text a locale may hold ("3;2;0" is typical).
-    char buffer[16];
-    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SGROUPING, buffer, sizeof buffer) == 0)
-        return false;
-    *field = GroupingFromLocaleText(buffer);
-    return true;
-}
-
-bool ReadSeparator(LCTYPE type, char* buffer, int cch, const char** field)
-{
-    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, cch) == 0)
-        return false;
-    *field = buffer;
-    return true;
+    return GetLocaleInfoA(LOCALE_USER_DEFAULT, LocaleTypeOf(field), buffer, cch) != 0;
 }
 
 } // namespace
 
 void InitNumberLocaleFromSystem()
 {
-    // Reading stops at the first failure; what was not read stays zero or null, and null
-    // separators make every call fall back to the raw text.
-    NumberDescription desc;
-    (void)(ReadNumber(LOCALE_IDIGITS, &desc.NumDigits) && ReadNumber(LOCALE_ILZERO, &desc.LeadingZero)
-           && ReadGrouping(&desc.Grouping)
-           && ReadSeparator(LOCALE_SDECIMAL, g_szDecimalSep, sizeof g_szDecimalSep, &desc.lpDecimalSep)
-           && ReadSeparator(LOCALE_STHOUSAND, g_szThousandSep, sizeof g_szThousandSep, &desc.lpThousandSep)
-           && ReadNumber(LOCALE_INEGNUMBER, &desc.NegativeOrder));
-    SetNumberLocale(desc, FormatWithSystem);
+    SetNumberLocale(ReadNumberDescription(&ReadLocaleText, g_szDecimalSep, g_szThousandSep), FormatWithSystem);
 }

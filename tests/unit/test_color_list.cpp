@@ -42,3 +42,35 @@ TEST(ColorList, FindingAndStoringAColour)
     EXPECT_EQ(StoredColorOf(list, 0), kDefaultColor);
     EXPECT_EQ(StoredColorOf(list, 13), 0x00FF0000u);
 }
+
+TEST(ColorList, HowAnEntryIsPainted)
+{
+    using P = ColorItemPaint;
+    const Rect item{0, 20, 100, 36};
+    struct {
+        const char* what;
+        bool drawAsked;
+        bool hasEntry;
+        std::uint32_t color;
+        Rect item;
+        bool background;
+        P::Content content;
+        Rect swatch;
+    } cases[] = {
+        {"a colour", true, true, 0x0000FFFFu, item, true, P::kSwatch, {2, 22, 98, 34}},
+        {"black", true, true, 0u, item, true, P::kSwatch, {2, 22, 98, 34}},
+        {"Default", true, true, kDefaultColor, item, true, P::kText, {}},
+        {"the field without a selection", true, false, 0u, item, true, P::kNothing, {}},
+        {"only the focus changed", false, true, 0x0000FFFFu, item, false, P::kNothing, {}},
+        // An item too small for a swatch inside its margin shows its background alone.
+        {"5 pixels high", true, true, 0x0000FFFFu, {0, 0, 100, 5}, true, P::kSwatch, {2, 2, 98, 3}},
+        {"4 pixels high", true, true, 0x0000FFFFu, {0, 0, 100, 4}, true, P::kNothing, {}},
+        {"4 pixels wide", true, true, 0x0000FFFFu, {10, 0, 14, 16}, true, P::kNothing, {}},
+    };
+    for (const auto& c : cases) {
+        const P paint = PaintOfColorItem(c.drawAsked, c.hasEntry, c.color, c.item);
+        EXPECT_EQ(paint.background, c.background) << c.what;
+        EXPECT_EQ(paint.content, c.content) << c.what;
+        EXPECT_EQ(paint.swatch, c.swatch) << c.what;
+    }
+}

@@ -66,3 +66,33 @@ TEST(SizingOps, TheChecksComeInOrder)
         EXPECT_EQ(tool.log, c.log);
     }
 }
+
+TEST(SizingOps, SavingTheDialogsValues)
+{
+    struct {
+        const char* text;
+        bool doWidth, doHeight, doFrame;
+        bool saved;
+        int width, height;
+        int storedWidth, storedHeight, storedFrame;
+    } cases[] = {
+        {"800 x 600", false, true, true, true, 800, 600, 0, 1, 1},
+        {"1 x 1", true, true, false, true, 1, 1, 1, 1, 0},
+        // A size the dialog refuses: its numbers are kept, the switches are not taken.
+        {"800 x 0", false, true, true, false, 800, 0, 1, 0, 0},
+        {"", false, false, true, false, 0, 0, 1, 0, 0},
+        {"-5 x 480", false, true, false, false, -5, 480, 1, 0, 0},
+    };
+    for (const auto& c : cases) {
+        CRulerSettings s;
+        s.m_bDoWidth = 1;
+        s.m_bDoHeight = 0;
+        s.m_bDoFrame = 0;
+        EXPECT_EQ(SaveSizingEntries(s, {c.text, c.doWidth, c.doHeight, c.doFrame}), c.saved) << c.text;
+        EXPECT_EQ(s.m_nWidth, c.width) << c.text;
+        EXPECT_EQ(s.m_nHeight, c.height) << c.text;
+        EXPECT_EQ(s.m_bDoWidth, c.storedWidth) << c.text;
+        EXPECT_EQ(s.m_bDoHeight, c.storedHeight) << c.text;
+        EXPECT_EQ(s.m_bDoFrame, c.storedFrame) << c.text;
+    }
+}

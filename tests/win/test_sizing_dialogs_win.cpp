@@ -81,28 +81,28 @@ public:
     bool m_bTimedOut = false;
 
 private:
+    struct Search {
+        const char* title;
+        HWND found;
+    };
+    static BOOL CALLBACK Match(HWND w, LPARAM lp)
+    {
+        auto* s = reinterpret_cast<Search*>(lp);
+        char cls[16] = "", text[64] = "";
+        GetClassNameA(w, cls, int(sizeof cls));
+        GetWindowTextA(w, text, int(sizeof text));
+        if (lstrcmpA(cls, "#32770") != 0 || (s->title && lstrcmpA(text, s->title) != 0) ||
+            (g_pSizingToolDlg && w == g_pSizingToolDlg->m_hWnd))
+            return TRUE;
+        s->found = w;
+        return FALSE;
+    }
     // This thread's dialog with the title, or with `title` null any dialog of this thread
     // but the modeless sizing tool.
     static HWND ThreadDialog(const char* title)
     {
-        struct Search {
-            const char* title;
-            HWND found;
-        } search{title, nullptr};
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND w, LPARAM lp) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(lp);
-                char cls[16] = "", text[64] = "";
-                GetClassNameA(w, cls, int(sizeof cls));
-                GetWindowTextA(w, text, int(sizeof text));
-                if (lstrcmpA(cls, "#32770") != 0 || (s->title && lstrcmpA(text, s->title) != 0) ||
-                    (g_pSizingToolDlg && w == g_pSizingToolDlg->m_hWnd))
-                    return TRUE;
-                s->found = w;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        Search search{title, nullptr};
+        EnumThreadWindows(GetCurrentThreadId(), &Match, reinterpret_cast<LPARAM>(&search));
         return search.found;
     }
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)

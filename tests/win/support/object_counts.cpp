@@ -1,5 +1,8 @@
 #include "support/object_counts.h"
 
+#include "support/ruler_fixture.h"
+
+#include <cstdio>
 
 namespace {
 // USER handle slots: the first 32 are never handed out.
@@ -40,4 +43,17 @@ std::size_t PrivateBytes()
         p = next;
     }
     return total;
+}
+
+ObjectCounts TakeObjectCounts()
+{
+    PumpUntilIdle(10, 300);
+    return ObjectCounts{CountGdiObjects(), CountUserObjects(), PrivateBytes()};
+}
+
+void PrintObjectCounts(const char* label, const ObjectCounts& a, const ObjectCounts& b)
+{
+    std::printf("%-30s GDI %3d -> %3d, USER %3d -> %3d, private %7zu -> %7zu KB\n", label, a.gdi, b.gdi, a.user,
+                b.user, a.privateBytes / 1024, b.privateBytes / 1024);
+    std::fflush(stdout);
 }

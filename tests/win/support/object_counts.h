@@ -14,3 +14,14 @@ int CountUserObjects();
 
 // Private bytes of this process (0 when they cannot be read).
 std::size_t PrivateBytes();
+
+// The three counts together, taken after the pending messages are handled.
+struct ObjectCounts {
+    int gdi;
+    int user;
+    std::size_t privateBytes;
+};
+ObjectCounts TakeObjectCounts();
+
+// One line: "LABEL GDI a -> b, USER a -> b, private a -> b KB".
+void PrintObjectCounts(const char* label, const ObjectCounts& before, const ObjectCounts& after);
