@@ -22,9 +22,9 @@ PollTimerStep PlanPollTimer(bool needed, bool running)
     return needed ? PollTimerStep::kRestart : PollTimerStep::kStop;
 }
 
-PollTick PlanPollTick(std::uint32_t style, Point client, Point lastClient, Point guide, bool fontQueryPending)
+PollTickPlan PlanPollTick(std::uint32_t style, Point client, Point lastClient, Point guide, bool fontQueryPending)
 {
-    PollTick t;
+    PollTickPlan t;
     t.moved = client != lastClient;
     t.moveGuide = t.moved && (style & RS_GUIDE) && client != guide;
     t.eraseGuide = t.moveGuide && guide.x != INT_MAX;

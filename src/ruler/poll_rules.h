@@ -17,7 +17,7 @@ enum class PollTimerStep { kWake, kStop, kRestart };
 PollTimerStep PlanPollTimer(bool needed, bool running);
 
 // What one tick of the poll does, from the pointer's client position now and before.
-struct PollTick {
+struct PollTickPlan {
     bool moved = false;           // the pointer moved over the client since the last tick
     bool moveGuide = false;       // draw the guide at the pointer (inverting; see eraseGuide)
     bool eraseGuide = false;      // draw it once more where it was, which takes it away
@@ -29,11 +29,11 @@ struct PollTick {
 // The guide moves when it is on and the pointer left the pixel it was drawn at (`guide`,
 // x == INT_MAX: not drawn yet). A dialog unit ruler asks for the font under the pointer
 // after a move, and while a window has not answered, moved or not.
-PollTick PlanPollTick(std::uint32_t style, Point client, Point lastClient, Point guide, bool fontQueryPending);
+PollTickPlan PlanPollTick(std::uint32_t style, Point client, Point lastClient, Point guide, bool fontQueryPending);
 
 // The caption line is built again when the tick changed what it shows (the guide or the
 // dialog units), or the pointer moved and any caption item is on.
-inline bool PollRefreshesCaption(const PollTick& tick, bool changed, std::uint32_t captionFlags)
+inline bool PollRefreshesCaption(const PollTickPlan& tick, bool changed, std::uint32_t captionFlags)
 {
     return changed || (tick.moved && captionFlags != 0);
 }

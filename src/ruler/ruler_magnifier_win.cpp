@@ -189,7 +189,8 @@ HDC CRulerWnd::ScreenDC()
 
 COLORREF CRulerWnd::CapturedScreenPixel(POINT screen) const
 {
-    const std::optional<Point> at = CapturedPixelOffset(FromRECT(m_rcCaptured), FromPOINT(m_ptCaptured), FromPOINT(screen));
+    const std::optional<Point> at =
+        CapturedPixelOffset(FromRECT(m_rcCaptured), FromPOINT(m_ptCaptured), FromPOINT(screen));
     if (!m_dcMagnifier || !at)
         return CLR_INVALID;
     return COLORREF(RestoreCapturedPixel(GetPixel(m_dcMagnifier, at->x, at->y)));

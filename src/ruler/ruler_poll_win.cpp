@@ -33,18 +33,11 @@ void CALLBACK OnForegroundChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD,
         g_pRestingRuler->ForgetRawInputReach();
 }
 
-LOGFONTA NoFont()
-{
-    LOGFONTA lf{};
-    lf.lfHeight = INT_MAX;
-    return lf;
-}
-
 // The font of a window, as no font when it has none; false when the window did not answer
 // in time (it is busy or hung).
 bool FontOfWindow(HWND hWnd, LOGFONTA* lf)
 {
-    *lf = NoFont();
+    *lf = CRulerWnd::NoFont();
     if (!hWnd)
         return true;
     DWORD_PTR result = 0;
@@ -57,6 +50,19 @@ bool FontOfWindow(HWND hWnd, LOGFONTA* lf)
     return true;
 }
 } // namespace
+
+bool SameLogFont::operator()(const LOGFONTA& a, const LOGFONTA& b) const
+{
+    const bool bothNone = a.lfHeight == INT_MAX && b.lfHeight == INT_MAX;
+    return bothNone || std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+LOGFONTA CRulerWnd::NoFont()
+{
+    LOGFONTA lf{};
+    lf.lfHeight = INT_MAX;
+    return lf;
+}
 
 bool CRulerWnd::NeedsPollTimer() const
 {
@@ -169,23 +175,16 @@ void CRulerWnd::OnRawInput()
 
 bool CRulerWnd::TrackDialogUnits(POINT screen, DWORD style)
 {
-    // Each step is compared with what is cached, so fonts are measured only on a crossing
-    // into a window with another font.
     const HWND under = WindowFromPoint(screen);
-    if (under == m_hwndUnderCursor && !m_bFontQueryPending)
+    if (!m_fontUnderCursor.NeedsAsking(under))
         return false;
     LOGFONTA lf;
     if (!FontOfWindow(under, &lf)) {
-        // Not remembered: the next tick asks again, and the units stay as they are until then.
-        m_bFontQueryPending = true;
+        m_fontUnderCursor.NotAnswered();
         return false;
     }
-    m_bFontQueryPending = false;
-    m_hwndUnderCursor = under;
-    const bool bothNone = lf.lfHeight == INT_MAX && m_lfUnderCursor.lfHeight == INT_MAX;
-    if (bothNone || std::memcmp(&lf, &m_lfUnderCursor, sizeof lf) == 0)
+    if (!m_fontUnderCursor.Answered(under, lf))
         return false;
-    m_lfUnderCursor = lf;
     const SIZE base = CalcDialogBaseUnits(lf);
     if (base.cx == m_sizeDlgBase.cx && base.cy == m_sizeDlgBase.cy)
         return false;
@@ -204,8 +203,8 @@ void CRulerWnd::OnPollTimer()
     POINT client = screen;
     ScreenToClient(m_hWnd, &client);
     const DWORD style = GetStyle();
-    const PollTick tick =
-        PlanPollTick(style, FromPOINT(client), FromPOINT(m_ptLastCursor), FromPOINT(m_ptGuide), m_bFontQueryPending);
+    const PollTickPlan tick = PlanPollTick(style, FromPOINT(client), FromPOINT(m_ptLastCursor),
+                                           FromPOINT(m_ptGuide), m_fontUnderCursor.Pending());
 
     bool changed = false;
     if (tick.moved)
@@ -224,7 +223,7 @@ void CRulerWnd::OnPollTimer()
     if (tick.trackDialogUnits)
         changed = TrackDialogUnits(screen, style) || changed;
     else if (tick.forgetFontQuery)
-        m_bFontQueryPending = false;
+        m_fontUnderCursor.ForgetPending();
 
     // Whether or not the pointer moved over the ruler: the magnifier tests the screen
     // position itself (a drag moves both together) and returns at once when it is unchanged.
@@ -236,7 +235,7 @@ void CRulerWnd::OnPollTimer()
         RefreshCaptionAt(&screen, captured);
 
     if (m_nTimerId) {
-        m_pollPacer.AfterTick(tick.moved, m_bFontQueryPending, GetTickCount());
+        m_pollPacer.AfterTick(tick.moved, m_fontUnderCursor.Pending(), GetTickCount());
         ApplyPollPace();
     }
 }

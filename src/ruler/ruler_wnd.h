@@ -14,6 +14,7 @@
 #include "base/geometry.h"
 #include "platform/tray_icon_win.h"
 #include "ruler/command_rules.h"
+#include "ruler/font_under_pointer.h"
 #include "ruler/poll_rules.h"
 #include "ruler/ruler_geometry.h"
 #include "tools/custom_scale_target.h"
@@ -23,6 +24,11 @@
 #include "win/window.h"
 
 class CRulerSettings;
+
+// Two font descriptions are the same when neither is a font or every byte agrees.
+struct SameLogFont {
+    bool operator()(const LOGFONTA& a, const LOGFONTA& b) const;
+};
 
 class CRulerWnd : public CWindow, public CCmdTarget, public CCmdUITarget, public ICustomScaleTarget {
 public:
@@ -159,12 +165,12 @@ public:
     bool m_bRawInputListened = false;
     UINT m_nRawDevices = 0;
     HWINEVENTHOOK m_hForegroundHook = nullptr;
-    // The window under the pointer did not name its font in time: asked again next tick.
-    bool m_bFontQueryPending = false;
     POINT m_ptGuide{};
     POINT m_ptLastCursor{};
-    HWND m_hwndUnderCursor = nullptr;
-    LOGFONTA m_lfUnderCursor{};
+    // A window without a font: lfHeight INT_MAX.
+    static LOGFONTA NoFont();
+    // The window under the pointer and its font, for the dialog units.
+    TFontUnderPointer<HWND, LOGFONTA, SameLogFont> m_fontUnderCursor{NoFont()};
     SIZE m_sizeDlgBase{};
     CTrayIcon m_trayIcon;
     BOOL m_bPaletteDisplay = FALSE;

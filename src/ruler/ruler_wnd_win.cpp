@@ -30,7 +30,6 @@ CRulerWnd::CRulerWnd(CRulerSettings& settings) : m_settings(settings)
     m_nScale = settings.m_nScale;
     m_ptGuide = POINT{INT_MAX, 0};
     m_ptLastCursor = POINT{INT_MAX, INT_MAX};
-    m_lfUnderCursor.lfHeight = INT_MAX;
     const Size base = SplitDialogBaseUnits(std::uint32_t(GetDialogBaseUnits()));
     m_sizeDlgBase = SIZE{base.cx, base.cy};
     GetVirtualScreenRect(&m_rcVirtualScreen);

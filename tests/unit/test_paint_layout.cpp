@@ -25,7 +25,8 @@ TEST(PaintLayout, EraseFillsOnlyWhatTheClipBoxMeets)
         Rect scale;
     } cases[] = {
         {"whole horizontal", RS_HORZ, kHorz, kHorz, {0, 0, 400, 16}, true, {2, 0}, {0, 16, 400, 56}},
-        {"whole vertical flipped", RS_VERT | RS_FLIPPED, kVert, kVert, {40, 0, 56, 400}, true, {40, 2}, {0, 0, 40, 400}},
+        {"whole vertical flipped", RS_VERT | RS_FLIPPED, kVert, kVert, {40, 0, 56, 400}, true, {40, 2},
+         {0, 0, 40, 400}},
         {"clip on the scale only", RS_HORZ, kHorz, {100, 30, 200, 40}, {}, false, {}, {100, 30, 200, 40}},
         {"clip on the text, past the icon", RS_HORZ, kHorz, {50, 0, 60, 10}, {50, 0, 60, 10}, false, {}, {}},
         {"clip touching the icon box's last column", RS_HORZ, kHorz, {19, 0, 30, 16}, {19, 0, 30, 16}, true, {2, 0},

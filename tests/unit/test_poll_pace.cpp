@@ -116,7 +116,7 @@ TEST(PollTick, WhatOneTickDoes)
         {"magnifier, still", cm | RS_MAGNIFIER, {5, 5}, {5, 5}, none, false, "FZ"},
     };
     for (const auto& c : cases) {
-        const PollTick t = PlanPollTick(c.style, c.client, c.last, c.guide, c.pending);
+        const PollTickPlan t = PlanPollTick(c.style, c.client, c.last, c.guide, c.pending);
         EXPECT_EQ(Letters({{t.moved, 'M'}, {t.moveGuide, 'G'}, {t.eraseGuide, 'E'}, {t.trackDialogUnits, 'T'},
                            {t.forgetFontQuery, 'F'}, {t.magnifier, 'Z'}}),
                   c.want)
@@ -128,7 +128,7 @@ TEST(PollTick, WhatOneTickDoes)
         {false, true, 0, true},
     };
     for (const auto& c : captions) {
-        PollTick t;
+        PollTickPlan t;
         t.moved = c.moved;
         EXPECT_EQ(PollRefreshesCaption(t, c.changed, c.caption), c.refresh) << c.moved << c.changed << c.caption;
     }

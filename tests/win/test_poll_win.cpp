@@ -218,7 +218,7 @@ TEST(Poll, DialogUnitsFollowTheFontOfTheWindowUnderThePointer)
         PumpUntilIdle();
         ValidateRect(f.Hwnd(), nullptr);
         r->OnPollTimer();
-        EXPECT_EQ(r->m_hwndUnderCursor, s.window.m_hWnd) << s.what;
+        EXPECT_EQ(r->m_fontUnderCursor.LastWindow(), s.window.m_hWnd) << s.what;
         EXPECT_EQ(ToSize(r->m_sizeDlgBase), s.units) << s.what;
         const UnitMetrics m = CalcUnitMetrics(r->GetStyle(), r->m_nLogPixels, s.units, f.settings.m_nBase);
         EXPECT_EQ(r->m_nUnitTwips, m.unitTwips) << s.what;
@@ -291,15 +291,15 @@ TEST(Poll, ABusyWindowUnderThePointerIsAskedAgainOnTheNextTick)
         const DWORD start = GetTickCount();
         f.ruler->OnPollTimer();
         EXPECT_LT(GetTickCount() - start, 1000u);
-        EXPECT_NE(f.ruler->m_hwndUnderCursor, busy.hwnd);
+        EXPECT_NE(f.ruler->m_fontUnderCursor.LastWindow(), busy.hwnd);
         EXPECT_EQ(ToSize(f.ruler->m_sizeDlgBase), SystemBaseUnits());
         // Answering again: the next tick asks, with the pointer where it was.
         SetEvent(busy.release);
-        for (int tick = 0; tick < 100 && f.ruler->m_hwndUnderCursor != busy.hwnd; ++tick) {
+        for (int tick = 0; tick < 100 && f.ruler->m_fontUnderCursor.LastWindow() != busy.hwnd; ++tick) {
             Sleep(10);
             f.ruler->OnPollTimer();
         }
-        EXPECT_EQ(f.ruler->m_hwndUnderCursor, busy.hwnd);
+        EXPECT_EQ(f.ruler->m_fontUnderCursor.LastWindow(), busy.hwnd);
         EXPECT_EQ(ToSize(f.ruler->m_sizeDlgBase), largeUnits);
     }
     SetEvent(busy.release);
