@@ -190,15 +190,3 @@ TEST(CommandRules, MarksAndTexts)
     s.sizingToolVisible = true;
     EXPECT_EQ(RuleSizingTool(ID_TOGGLE_SIZING_TOOL, s).textPart, 1);
 }
-
-TEST(CommandRules, OnlyTheContextPopupHasTheColorFormatSubmenu)
-{
-    struct { bool systemMenu; int firstId; bool context; } cases[] = {
-        {false, ID_SHOW_HIDE, true},
-        {true, ID_SHOW_HIDE, false},   // the system menu is never the ruler's popup
-        {false, ID_UNIT_CM, false},    // a submenu (Units) opening
-        {false, -1, false},            // a popup that starts with a submenu
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(IsContextPopup(c.systemMenu, c.firstId), c.context) << c.systemMenu << " " << c.firstId;
-}

@@ -133,13 +133,3 @@ TEST(PollTick, WhatOneTickDoes)
         EXPECT_EQ(PollRefreshesCaption(t, c.changed, c.caption), c.refresh) << c.moved << c.changed << c.caption;
     }
 }
-
-TEST(PollTick, TimerStartsStopsOrWakes)
-{
-    struct { bool needed, running; PollTimerStep step; } cases[] = {
-        {true, true, PollTimerStep::kWake}, {false, false, PollTimerStep::kWake},
-        {true, false, PollTimerStep::kRestart}, {false, true, PollTimerStep::kStop},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(PlanPollTimer(c.needed, c.running), c.step) << c.needed << c.running;
-}

@@ -31,12 +31,8 @@ TEST(WindowStyle, FromSettings)
     }
 }
 
-TEST(StartupRules, OldSystemsAndEmptyStoredBounds)
+TEST(StartupRules, EmptyStoredBoundsGetTheDefault)
 {
-    struct { std::uint32_t major; bool runs; } systems[] = {{3, false}, {4, true}, {10, true}, {0, false}};
-    for (const auto& s : systems)
-        EXPECT_EQ(IsSystemSupported(s.major), s.runs) << s.major;
-
     struct { Rect stored; bool replaced; } bounds[] = {
         {{}, true},                        // a first run
         {{100, 100, 500, 156}, false},
