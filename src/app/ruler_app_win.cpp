@@ -77,6 +77,8 @@ bool CRulerApp::InitInstance()
         if (NeedsDefaultBounds(m_settings.m_rcBounds))
             m_settings.SetBounds(GetDefaultRulerRect(m_settings.m_bVertical != 0, GetSystemMetrics(SM_CXSCREEN),
                                                      GetSystemMetrics(SM_CYSCREEN)));
+        else
+            m_settings.SetBounds(WithRulerMinimumSize(m_settings.m_rcBounds));
 
         ruler = new CRulerWnd(m_settings);
         ruler->SetAppCommands(this);

@@ -40,7 +40,7 @@ bool IsMoveToCursorAllowed(const Rect& moved, const Rect& workArea)
 WindowTrackLimits RulerTrackLimits(const Rect& virtualScreen)
 {
     const Size most{SaturateToInt(virtualScreen.Width() * 5), SaturateToInt(virtualScreen.Height() * 5)};
-    return WindowTrackLimits{Size{32, 32}, most, most};
+    return WindowTrackLimits{Size{kRulerMinimumSize, kRulerMinimumSize}, most, most};
 }
 
 void CWindowDrag::Start(Point windowTopLeft, Point pointer)

@@ -44,6 +44,9 @@ constexpr int kMoveToCursorMargin = 16;
 // nearest to it) horizontally and vertically: otherwise the move is refused.
 bool IsMoveToCursorAllowed(const Rect& moved, const Rect& workArea);
 
+// The smallest ruler, each way: the window keeps it when sized by hand or with the keys.
+constexpr int kRulerMinimumSize = 32;
+
 struct WindowTrackLimits {
     Size minTrack;
     Size maxSize;

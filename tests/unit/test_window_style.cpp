@@ -45,3 +45,18 @@ TEST(StartupRules, EmptyStoredBoundsGetTheDefault)
         EXPECT_EQ(NeedsDefaultBounds(b.stored), b.replaced) << b.stored.left << "," << b.stored.top << ","
                                                             << b.stored.right << "," << b.stored.bottom;
 }
+
+TEST(StartupRules, TooSmallStoredBoundsGrowToTheSmallestRuler)
+{
+    struct { Rect stored, want; } bounds[] = {
+        {{31, 22, 32, 32}, {31, 22, 63, 54}},                 // 1 x 10
+        {{30, 0, 32, 32767}, {30, 0, 62, 32767}},             // 2 wide, tall enough
+        {{100, 100, 132, 132}, {100, 100, 132, 132}},         // the smallest itself
+        {{100, 100, 500, 156}, {100, 100, 500, 156}},
+        {{INT_MAX - 5, INT_MAX - 1, INT_MAX, INT_MAX}, {INT_MAX - 32, INT_MAX - 32, INT_MAX, INT_MAX}},
+    };
+    for (const auto& b : bounds) {
+        const Rect got = WithRulerMinimumSize(b.stored);
+        EXPECT_EQ(got, b.want) << got.left << "," << got.top << "," << got.right << "," << got.bottom;
+    }
+}
