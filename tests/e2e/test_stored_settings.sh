@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Stored settings at start-up: bounds far off screen come back onto the work area, a hidden
-# ruler starts hidden, odd values are repaired or ignored, and the stored style is applied.
+# Stored settings at start-up: bounds far off screen come back onto the work area, bounds
+# too small to take hold of grow to the smallest ruler, a hidden ruler starts hidden, odd
+# values are repaired or ignored, and the stored style is applied.
 source "$(dirname "$0")/lib.sh"
 
 # Far off screen: 32 pixels must lie on the work area in each direction.
@@ -12,6 +13,18 @@ reg_set Window Bounds.bottom REG_DWORD 20056
 start_calyx; line=$RULER_LINE
 check "off-screen bounds come back" "-368,992,32,1048" "$(echo "$line" | field RECT)"
 stop_calyx
+
+# Smaller than the smallest ruler (1 x 10): it grows to 32 x 32 from its corner, kept at exit.
+reset_settings
+reg_set Window Bounds.left REG_DWORD 300
+reg_set Window Bounds.top REG_DWORD 200
+reg_set Window Bounds.right REG_DWORD 301
+reg_set Window Bounds.bottom REG_DWORD 210
+start_calyx; line=$RULER_LINE
+check "a 1 x 10 ruler grows to 32 x 32" "300,200,332,232" "$(echo "$line" | field RECT)"
+stop_calyx
+check "and is stored so" "Bounds.right=332 Bounds.bottom=232" \
+  "$(reg_dump Window | grep -E '^Bounds.(right|bottom)=' | LC_ALL=C sort -r | paste -sd' ')"
 
 # Hidden at start, vertical, flipped, borderless, topmost, cm, not in the task bar.
 reset_settings
