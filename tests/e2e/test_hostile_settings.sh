@@ -29,7 +29,15 @@ for i in $(seq 1 "$STARTS"); do
   check "seed $seed: reachable on the work area" 1 "$([ "${dx:-0}" -ge 32 ] && [ "${dy:-0}" -ge 32 ] && echo 1 || echo "0 ($dx x $dy)")"
   stop_calyx
   : >"$E2E_WORK/after.txt"
-  for section in View Sizing Window CurrentVersion; do reg query "$CALYX_KEY\\$section" >>"$E2E_WORK/after.txt"; done
+  for section in View Sizing Window CurrentVersion; do
+    out=$(timeout 30 wine reg query "$CALYX_KEY\\$section" "$REG_VIEW" </dev/null 2>"$E2E_WORK/reg.err" | tr -d '\r')
+    # A query that does not even name its key is a fault of the query, not of the program:
+    # say so, with what reg said and what a second query finds (the check below still fails).
+    grep -q "Calyx.$section\$" <<<"$out" ||
+      echo "seed $seed: reg query of $section printed no key (stderr: $(head -c 300 "$E2E_WORK/reg.err"));" \
+        "a second query: $(reg query "$CALYX_KEY\\$section" | head -n 3 | paste -sd' ')"
+    echo "$out" >>"$E2E_WORK/after.txt"
+  done
   faults=$(python3 "$HOSTILE" check "$E2E_WORK/after.txt")
   check "seed $seed: every value written back valid" "" "$faults"
 done
