@@ -54,10 +54,13 @@ reset_settings() {
 reg_set() {
   local want=$4 got
   [ "$3" == REG_DWORD ] && want=$(( $4 >= 2**31 ? $4 - 2**32 : $4 ))
-  timeout 30 wine reg add "$CALYX_KEY\\$1" /v "$2" /t "$3" /d "$4" /f "$REG_VIEW" >/dev/null 2>&1 </dev/null
+  local rc
+  timeout 30 wine reg add "$CALYX_KEY\\$1" /v "$2" /t "$3" /d "$4" /f "$REG_VIEW" >/dev/null 2>"$E2E_WORK/reg-add.err" </dev/null
+  rc=$?
   got=$(reg_dump "$1" | grep -F -x -- "$2=$want")
   if [ -z "$got" ] && { [ "$3" == REG_DWORD ] || [ "$3" == REG_SZ ]; }; then
-    echo "FAIL: could not write $1\\$2 = $4" >&2
+    echo "FAIL: could not write $1\\$2 = $4 (reg add: exit $rc, $(head -c 300 "$E2E_WORK/reg-add.err");" \
+      "the section now: $(reg_dump "$1" | paste -sd' ' | head -c 300))" >&2
     E2E_FAILS=$((E2E_FAILS + 1))
     return 1
   fi
