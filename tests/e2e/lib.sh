@@ -66,6 +66,16 @@ reg_set() {
   fi
 }
 
+# Both sizing hot keys stored enabled: Ctrl+Alt+F9 (Get size) and Ctrl+Alt+F10 (Set size).
+store_ctrl_alt_f9_f10() {
+  reg_set Sizing "HK Get" REG_DWORD 1
+  reg_set Sizing "HKV Get" REG_DWORD 0x78   # F9
+  reg_set Sizing "HKM Get" REG_DWORD 3      # Ctrl+Alt
+  reg_set Sizing "HK Set" REG_DWORD 1
+  reg_set Sizing "HKV Set" REG_DWORD 0x79   # F10
+  reg_set Sizing "HKM Set" REG_DWORD 3
+}
+
 # Prints "NAME=VALUE" lines of a section (numbers in decimal, strings as they are).
 reg_dump() {
   reg query "$CALYX_KEY\\$1" | python3 -c '

@@ -3,12 +3,7 @@
 # running without them; the first keeps both.
 source "$(dirname "$0")/lib.sh"
 reset_settings
-reg_set Sizing "HK Get" REG_DWORD 1
-reg_set Sizing "HKV Get" REG_DWORD 0x78   # F9
-reg_set Sizing "HKM Get" REG_DWORD 3      # Ctrl+Alt
-reg_set Sizing "HK Set" REG_DWORD 1
-reg_set Sizing "HKV Set" REG_DWORD 0x79   # F10
-reg_set Sizing "HKM Set" REG_DWORD 3
+store_ctrl_alt_f9_f10
 
 start_calyx
 check "first instance shows no message" 1 "$(probe msgbox 2 >/dev/null && echo 0 || echo 1)"

@@ -31,12 +31,7 @@ activate() {
 step_to() { sleep 0.05; xdotool mousemove "$1" "$2"; }
 
 reset_settings
-reg_set Sizing "HK Get" REG_DWORD 1
-reg_set Sizing "HKV Get" REG_DWORD 0x78   # F9
-reg_set Sizing "HKM Get" REG_DWORD 3      # Ctrl+Alt
-reg_set Sizing "HK Set" REG_DWORD 1
-reg_set Sizing "HKV Set" REG_DWORD 0x79   # F10
-reg_set Sizing "HKM Set" REG_DWORD 3
+store_ctrl_alt_f9_f10
 # The ruler (and so the dialog it owns) in the lower right, clear of the target windows.
 reg_set Window "Bounds.left" REG_DWORD 880
 reg_set Window "Bounds.top" REG_DWORD 700
