@@ -70,23 +70,49 @@ calyx_start_x() {
   local n=$1
   export DISPLAY=":$n"
   if ! xdpyinfo >/dev/null 2>&1; then
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 </dev/null &
-    CALYX_PIDS+=($!)
-    for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    xdpyinfo >/dev/null 2>&1 || { say "Xvfb did not start on :$n"; return 1; }
+    calyx_try_x "$n" || { say "Xvfb did not start on :$n"; return 1; }
   fi
-  # Ctrl+Alt+F1..F12 must reach the programs, not switch virtual consoles.
-  setxkbmap -option srvrkeys:none >/dev/null 2>&1 || true
+  calyx_x_options
 }
 
-# A display number with no X server on it.
-calyx_free_display() {
+# Starts an X server of this run's own on a display nobody uses and exports DISPLAY. Two runs
+# that start together may pick the same free number: only the one whose Xvfb holds the display
+# keeps it, the other moves on to the next number.
+calyx_start_own_x() {
   local n
   for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { echo "$n"; return; }
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    if calyx_try_x "$n"; then
+      export DISPLAY=":$n"
+      calyx_x_options
+      return 0
+    fi
   done
-  echo 141
+  say "no free display for Xvfb between :90 and :140"
+  return 1
 }
+
+# Starts Xvfb on :$1 and waits until it answers; fails when it exits or another server holds
+# the display (the lock file names the server's process).
+calyx_try_x() {
+  local pid
+  Xvfb ":$1" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 </dev/null &
+  pid=$!
+  for _ in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || { wait "$pid" 2>/dev/null; return 1; }
+    if DISPLAY=":$1" xdpyinfo >/dev/null 2>&1; then
+      [ "$(tr -d ' ' <"/tmp/.X$1-lock" 2>/dev/null)" == "$pid" ] && { CALYX_PIDS+=("$pid"); return 0; }
+      break
+    fi
+    sleep 0.1
+  done
+  kill "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null
+  return 1
+}
+
+# Ctrl+Alt+F1..F12 must reach the programs, not switch virtual consoles.
+calyx_x_options() { setxkbmap -option srvrkeys:none >/dev/null 2>&1 || true; }
 
 # What a Wine prefix is made for: the Wine version and whether 32-bit Wine was there. A prefix
 # made without 32-bit Wine cannot start 32-bit programs ("could not load kernel32.dll").
