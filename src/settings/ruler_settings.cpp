@@ -1,7 +1,5 @@
 #include "settings/ruler_settings.h"
 
-#include "color/color_flags.h"
-#include "color/color_notation.h"
 #include "units/unit_flags.h"
 #include "units/units.h"
 
@@ -110,12 +108,10 @@ void CRulerSettings::Load()
     if ((m_nColor & 0xFF) == 0)
         m_nColor += 4;
     // Beyond what the program ever stores: a unit value with several unit bits, or bits
-    // above them, keeps the one unit the ruler would show, and a notation byte that names
-    // none of the five reads as decimal RGB. The ruler then always has exactly one unit and
-    // its caption and copies a notation.
+    // above them, keeps the one unit the ruler would show, so the ruler always has exactly
+    // one unit. A notation byte that names none of the five is kept as it is: the caption
+    // and the colour copy then show no colour, and choosing a notation from the menu mends it.
     m_nUnit = std::int32_t(FindUnit(std::uint32_t(m_nUnit) & RS_UNIT_MASK)->flag);
-    if (NotationCommandId(std::uint32_t(m_nColor) & CN_MASK) == 0)
-        m_nColor = std::int32_t((std::uint32_t(m_nColor) & ~std::uint32_t(CN_MASK)) | CN_RGB_DEC);
     m_nScale = ClampScale(m_nScale);
     m_nZoomFactor = ClampScale(m_nZoomFactor);
 

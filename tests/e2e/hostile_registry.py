@@ -108,7 +108,8 @@ def check(path):
             faults.append("View\\%s = %d" % (name, n(name)))
     if "Unit" in numbers and (n("Unit") not in (1, 2, 4, 8, 16, 32, 64, 128)):
         faults.append("View\\Unit = %#x" % n("Unit"))
-    if "Color" in numbers and (n("Color") & 0xFF) not in (1, 2, 4, 8, 16):
+    # Only a notation byte of 0 is repaired; one the program does not know is kept as stored.
+    if "Color" in numbers and (n("Color") & 0xFF) == 0:
         faults.append("View\\Color = %#x" % n("Color"))
     if "State" in numbers and n("State") not in (1, 2, 3):
         faults.append("Window\\State = %d" % n("State"))

@@ -114,13 +114,13 @@ TEST_F(Settings, LoadFixUpsAndIllTypedValues)
         {kView, "Unit", kRegDword, Bytes({0x20, 0, 0, 0}), unit, 0x20},
         {kView, "Color", kRegDword, Bytes({0, 0, 1, 0}), color, 0x10004},
         {kView, "Color", kRegDword, Bytes({8, 0, 1, 0}), color, 0x10008},
-        // Kept to one unit and a notation the program knows.
+        // Kept to one unit; a notation the program does not know is kept as stored.
         {kView, "Unit", kRegDword, Bytes({0x21, 0, 0, 0}), unit, 0x01},
         {kView, "Unit", kRegDword, Bytes({0x60, 0, 0, 0}), unit, 0x40},
         {kView, "Unit", kRegDword, Bytes({0x20, 1, 0, 0}), unit, 0x20},
         {kView, "Unit", kRegDword, Bytes({0xFF, 0xFF, 0xFF, 0xFF}), unit, 0x01},
-        {kView, "Color", kRegDword, Bytes({3, 0, 1, 0}), color, 0x10004},
-        {kView, "Color", kRegDword, Bytes({0x20, 0, 0, 0}), color, 4},
+        {kView, "Color", kRegDword, Bytes({3, 0, 1, 0}), color, 0x10003},
+        {kView, "Color", kRegDword, Bytes({0x20, 0, 0, 0}), color, 0x20},
         {kView, "Base", kRegDword, Bytes({7, 0, 0, 0}), [](const CRulerSettings& r) { return r.m_nBase; }, 7},
         {kView, "ColBk", kRegDword, Bytes({0xFF, 0xFF, 0xFF, 0xFF}), [](const CRulerSettings& r) { return r.m_clrBk; }, -1},
         {kSizing, "HKV Get", kRegDword, Bytes({0x45, 0x23, 1, 0}), [](const CRulerSettings& r) { return r.m_wHKVGet; }, 0x2345},
