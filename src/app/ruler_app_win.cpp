@@ -78,7 +78,9 @@ bool CRulerApp::InitInstance()
             m_settings.SetBounds(GetDefaultRulerRect(m_settings.m_bVertical != 0, GetSystemMetrics(SM_CXSCREEN),
                                                      GetSystemMetrics(SM_CYSCREEN)));
         else
-            m_settings.SetBounds(WithRulerMinimumSize(m_settings.m_rcBounds));
+            m_settings.SetBounds(WithRulerMinimumSize(
+                m_settings.m_rcBounds, SmallestStoredRuler(m_settings.m_bBorderless != 0, GetSystemMetrics(SM_CXFRAME),
+                                                           GetSystemMetrics(SM_CYFRAME))));
 
         ruler = new CRulerWnd(m_settings);
         ruler->SetAppCommands(this);

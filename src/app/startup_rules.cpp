@@ -11,22 +11,35 @@ bool NeedsDefaultBounds(const Rect& stored)
 
 namespace {
 
-// One side of the rectangle, [low, high), at least kRulerMinimumSize long.
-void GrowSide(int& low, int& high)
+// One side of the rectangle, [low, high), at least `minimum` long.
+void GrowSide(int& low, int& high, int minimum)
 {
-    if (std::int64_t(high) - low >= kRulerMinimumSize)
+    if (std::int64_t(high) - low >= minimum)
         return;
-    if (low > INT_MAX - kRulerMinimumSize)
-        low = INT_MAX - kRulerMinimumSize;
-    high = low + kRulerMinimumSize;
+    if (low > INT_MAX - minimum)
+        low = INT_MAX - minimum;
+    high = low + minimum;
+}
+
+int WithoutBorder(int side, int frame)
+{
+    const std::int64_t lost = frame > 1 ? 2 * (std::int64_t(frame) - 1) : 0;
+    return side - lost < 1 ? 1 : int(side - lost);
 }
 
 } // namespace
 
-Rect WithRulerMinimumSize(const Rect& stored)
+Size SmallestStoredRuler(bool borderless, int frameX, int frameY)
+{
+    if (!borderless)
+        return Size{kRulerMinimumSize, kRulerMinimumSize};
+    return Size{WithoutBorder(kRulerMinimumSize, frameX), WithoutBorder(kRulerMinimumSize, frameY)};
+}
+
+Rect WithRulerMinimumSize(const Rect& stored, Size minimum)
 {
     Rect r = stored;
-    GrowSide(r.left, r.right);
-    GrowSide(r.top, r.bottom);
+    GrowSide(r.left, r.right, minimum.cx);
+    GrowSide(r.top, r.bottom, minimum.cy);
     return r;
 }

@@ -48,15 +48,22 @@ TEST(StartupRules, EmptyStoredBoundsGetTheDefault)
 
 TEST(StartupRules, TooSmallStoredBoundsGrowToTheSmallestRuler)
 {
-    struct { Rect stored, want; } bounds[] = {
-        {{31, 22, 32, 32}, {31, 22, 63, 54}},                 // 1 x 10
-        {{30, 0, 32, 32767}, {30, 0, 62, 32767}},             // 2 wide, tall enough
-        {{100, 100, 132, 132}, {100, 100, 132, 132}},         // the smallest itself
-        {{100, 100, 500, 156}, {100, 100, 500, 156}},
-        {{INT_MAX - 5, INT_MAX - 1, INT_MAX, INT_MAX}, {INT_MAX - 32, INT_MAX - 32, INT_MAX, INT_MAX}},
+    const Size bordered = SmallestStoredRuler(false, 4, 4);
+    struct { Rect stored; Size minimum; Rect want; } bounds[] = {
+        {{31, 22, 32, 32}, bordered, {31, 22, 63, 54}},                 // 1 x 10
+        {{30, 0, 32, 32767}, bordered, {30, 0, 62, 32767}},             // 2 wide, tall enough
+        {{100, 100, 132, 132}, bordered, {100, 100, 132, 132}},         // the smallest itself
+        {{100, 100, 500, 156}, bordered, {100, 100, 500, 156}},
+        {{INT_MAX - 5, INT_MAX - 1, INT_MAX, INT_MAX}, bordered, {INT_MAX - 32, INT_MAX - 32, INT_MAX, INT_MAX}},
+        // A 32-pixel ruler that lost its border is stored 26 high and stays so.
+        {{100, 200, 500, 226}, SmallestStoredRuler(true, 4, 4), {100, 200, 500, 226}},
+        {{100, 200, 101, 210}, SmallestStoredRuler(true, 4, 4), {100, 200, 126, 226}},
+        {{100, 200, 101, 210}, SmallestStoredRuler(true, 2, 9), {100, 200, 130, 216}},
     };
     for (const auto& b : bounds) {
-        const Rect got = WithRulerMinimumSize(b.stored);
+        const Rect got = WithRulerMinimumSize(b.stored, b.minimum);
         EXPECT_EQ(got, b.want) << got.left << "," << got.top << "," << got.right << "," << got.bottom;
     }
+    EXPECT_EQ(bordered, (Size{32, 32}));
+    EXPECT_EQ(SmallestStoredRuler(true, 20, 0), (Size{1, 32})) << "never below a pixel; no frame loses nothing";
 }
