@@ -19,6 +19,12 @@ std::string GetItemText(HWND hDlg, int id)
         GetWindowTextA(item, buffer.data(), n + 1);
     return std::string(buffer.data());
 }
+
+bool HasThirdState(HWND button)
+{
+    const LONG_PTR type = GetWindowLongPtrA(button, GWL_STYLE) & BS_TYPEMASK;
+    return type == BS_3STATE || type == BS_AUTO3STATE;
+}
 } // namespace
 
 void CDataExchange::Fail(int id, const std::string& message)
@@ -49,8 +55,13 @@ void DDX_Check(CDataExchange& dx, int id, int& value)
 {
     if (dx.m_bSaveAndValidate)
         value = int(IsDlgButtonChecked(dx.m_hDlg, id));
+    else if (value == 0)
+        CheckDlgButton(dx.m_hDlg, id, BST_UNCHECKED);
     else
-        CheckDlgButton(dx.m_hDlg, id, UINT(value == 1 ? BST_CHECKED : value == 2 ? BST_INDETERMINATE : BST_UNCHECKED));
+        // Non-zero is on, as the program acts on it (a stored 5 shows checked); 2 is the
+        // third state of a box that has one.
+        CheckDlgButton(dx.m_hDlg, id,
+                       value == 2 && HasThirdState(GetDlgItem(dx.m_hDlg, id)) ? BST_INDETERMINATE : BST_CHECKED);
 }
 
 void DDV_MinMaxInt(CDataExchange& dx, int id, int value, int minValue, int maxValue)

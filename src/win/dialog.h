@@ -25,7 +25,8 @@ public:
 // with the framework's text "Please enter an integer.".
 void DDX_Text(CDataExchange& dx, int id, int& value);
 void DDX_Text(CDataExchange& dx, int id, std::string& value);
-// A check box as 0 or 1 (2 for indeterminate).
+// A check box: loading shows 0 unchecked and any other value checked (2 indeterminate on a
+// box with a third state); saving gives 0, 1 or 2.
 void DDX_Check(CDataExchange& dx, int id, int& value);
 // Saving only: value within [min, max], else "Please enter an integer between %1 and %2.".
 void DDV_MinMaxInt(CDataExchange& dx, int id, int value, int minValue, int maxValue);

@@ -148,7 +148,7 @@ class CNumberDlg : public CDialogBase {
 public:
     CNumberDlg() : CDialogBase(9001, nullptr) {}
     int m_nValue = 120;
-    int m_bCheck = 1;
+    int m_bCheck = 5;  // any value but 0 (and 2) shows checked
     std::string m_strName = "ruler";
     bool m_bEnded = false;
 
