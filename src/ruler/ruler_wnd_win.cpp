@@ -192,14 +192,15 @@ UINT CRulerWnd::TaskbarCreatedMessage()
 
 void CRulerWnd::OnEndSession(bool ending)
 {
-    if (ending) {
-        CapturePlacement(m_settings, m_hWnd);
-        m_settings.PreSave();
-        if (m_settings.IsChanged())
-            m_settings.Save();
-    } else {
+    if (!ending) {
+        // Another program cancelled the end: the ruler goes on, and so do its hot keys.
         m_settings.m_bChanged = 1;
+        return;
     }
+    CapturePlacement(m_settings, m_hWnd);
+    m_settings.PreSave();
+    if (m_settings.IsChanged())
+        m_settings.Save();
     HWND main = GetMainWindowHandle();
     UnregisterHotKey(main ? main : m_hWnd, HOTKEY_GET_SIZE);
     UnregisterHotKey(main ? main : m_hWnd, HOTKEY_SET_SIZE);

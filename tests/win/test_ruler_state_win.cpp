@@ -192,7 +192,7 @@ TEST(RulerLifecycle, CreationMarksTheRecordAndDestructionTakesThePlacement)
     EXPECT_EQ(f.settings.m_rcBounds, (Rect{int(r.left), int(r.top), int(r.right), int(r.bottom)}));
 }
 
-TEST(RulerLifecycle, EndOfSessionSavesOrMarksAndReleasesTheHotKeys)
+TEST(RulerLifecycle, EndOfSessionSavesAndReleasesTheHotKeysACancelledOneOnlyMarks)
 {
     for (bool ending : {true, false}) {
         CRulerFixture f;
@@ -213,9 +213,12 @@ TEST(RulerLifecycle, EndOfSessionSavesOrMarksAndReleasesTheHotKeys)
             EXPECT_EQ(f.settings.m_bChanged, 1) << "a cancelled end marks the record";
             EXPECT_TRUE(backend->m_writes.empty());
         }
-        // The keys are free again: registering them once more succeeds.
-        EXPECT_TRUE(RegisterHotKey(f.Hwnd(), 1, MOD_CONTROL | MOD_ALT, VK_F7));
-        EXPECT_TRUE(RegisterHotKey(f.Hwnd(), 2, MOD_CONTROL | MOD_ALT, VK_F8));
+        // Released only when the session really ends; after a cancelled end the ruler goes
+        // on with its keys (a second window cannot take them).
+        HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+        EXPECT_EQ(RegisterHotKey(other, 1, MOD_CONTROL | MOD_ALT, VK_F7) != FALSE, ending);
+        EXPECT_EQ(RegisterHotKey(other, 2, MOD_CONTROL | MOD_ALT, VK_F8) != FALSE, ending);
+        DestroyWindow(other);
         UnregisterHotKey(f.Hwnd(), 1);
         UnregisterHotKey(f.Hwnd(), 2);
         SetMainWindow(nullptr);
