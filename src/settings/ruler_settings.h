@@ -51,6 +51,11 @@ public:
     std::uint16_t m_wHKVSet = 0;
     std::uint16_t m_wHKMSet = 0;
 
+    // Not stored: the sizing hot keys (bit 1 Get size, bit 2 Set size) that are enabled in
+    // the record but were refused at start-up. They act and show as disabled for this run,
+    // while the record keeps the user's choice, so the next start tries them again.
+    std::uint32_t m_nHotKeysRefused = 0;
+
     // Scales of the ruler and the magnifier, in percent.
     static constexpr std::int32_t kMinScale = 50;
     static constexpr std::int32_t kMaxScale = 1000;

@@ -11,16 +11,35 @@ HotKeySettings SizingHotKeySettings(CRulerSettings& s, int id)
     return HotKeySettings{s.m_bHKSet, s.m_wHKVSet, s.m_wHKMSet};
 }
 
-std::uint32_t RegisterEnabledHotKeys(CHotKeyRegistrar& keys, CRulerSettings& settings)
+namespace {
+std::uint32_t RefusedBit(int id)
 {
+    return id == HOTKEY_GET_SIZE ? 1u : 2u;
+}
+} // namespace
+
+bool IsHotKeyEnabledNow(const CRulerSettings& settings, int id)
+{
+    const std::int32_t enabled = id == HOTKEY_GET_SIZE ? settings.m_bHKGet : settings.m_bHKSet;
+    return enabled != 0 && !(settings.m_nHotKeysRefused & RefusedBit(id));
+}
+
+std::vector<std::uint32_t> RegisterEnabledHotKeys(CHotKeyRegistrar& keys, CRulerSettings& settings)
+{
+    std::vector<std::uint32_t> reasons;
     for (int id : {HOTKEY_GET_SIZE, HOTKEY_SET_SIZE}) {
         const HotKeySettings k = SizingHotKeySettings(settings, id);
         if (!ShouldRegisterHotKey(k.enabled, k.vk, k.mods))
             continue;
-        if (const std::uint32_t error = keys.Register(id, k.mods, k.vk))
-            return error;
+        const std::uint32_t error = keys.Register(id, k.mods, k.vk);
+        if (!error)
+            continue;
+        settings.m_nHotKeysRefused |= RefusedBit(id);
+        // Two boxes with the same text would tell the user nothing more.
+        if (reasons.empty() || reasons.front() != error)
+            reasons.push_back(error);
     }
-    return 0;
+    return reasons;
 }
 
 std::uint32_t ReplaceHotKey(CHotKeyRegistrar& keys, int id, std::uint16_t oldMods, std::uint16_t oldVk,
@@ -33,8 +52,10 @@ std::uint32_t ReplaceHotKey(CHotKeyRegistrar& keys, int id, std::uint16_t oldMod
     return error;
 }
 
-std::uint32_t ApplyHotKeyEnable(CHotKeyRegistrar& keys, int id, const HotKeySettings& key, bool checked)
+std::uint32_t ApplyHotKeyEnable(CHotKeyRegistrar& keys, CRulerSettings& settings, int id, bool checked)
 {
+    const HotKeySettings key = SizingHotKeySettings(settings, id);
+    settings.m_nHotKeysRefused &= ~RefusedBit(id);
     key.enabled = checked ? 1 : 0;
     if (!ShouldRegisterHotKey(key.enabled, key.vk, key.mods)) {
         keys.Unregister(id);

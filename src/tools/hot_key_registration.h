@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 class CRulerSettings;
 
@@ -28,10 +29,14 @@ protected:
     ~CHotKeyRegistrar() = default;
 };
 
-// Start-up: registers hot keys 1 and 2, each when enabled and defined. The first refusal
-// ends it (a refused hot key 1 leaves hot key 2 unregistered); its reason is returned, 0
-// when none was refused.
-std::uint32_t RegisterEnabledHotKeys(CHotKeyRegistrar& keys, CRulerSettings& settings);
+// Whether hot key `id` is enabled for this run: enabled in the record and not refused at
+// start-up. What its enable box shows.
+bool IsHotKeyEnabledNow(const CRulerSettings& settings, int id);
+
+// Start-up: registers hot keys 1 and 2, each on its own when enabled and defined. A refused
+// key is marked refused for this run (its setting is kept). Returns the reasons to show: the
+// first refusal's, and the second's when it differs (empty when none was refused).
+std::vector<std::uint32_t> RegisterEnabledHotKeys(CHotKeyRegistrar& keys, CRulerSettings& settings);
 
 // Puts (mods, vk) in place of what `id` is registered as: the old registration is released
 // first, so that the old combination does not stay alive beside the new one, and it is
@@ -39,7 +44,8 @@ std::uint32_t RegisterEnabledHotKeys(CHotKeyRegistrar& keys, CRulerSettings& set
 std::uint32_t ReplaceHotKey(CHotKeyRegistrar& keys, int id, std::uint16_t oldMods, std::uint16_t oldVk,
                             std::uint16_t mods, std::uint16_t vk);
 
-// An enable box clicked to `checked`: the setting follows it, a defined key is registered
-// and an undefined or unchecked one released. A refused registration leaves the hot key
-// disabled (the box is to be cleared); its reason is returned, else 0.
-std::uint32_t ApplyHotKeyEnable(CHotKeyRegistrar& keys, int id, const HotKeySettings& key, bool checked);
+// An enable box clicked to `checked`: the setting follows it (a refusal at start-up is
+// forgotten), a defined key is registered and an undefined or unchecked one released. A
+// refused registration leaves the hot key disabled (the box is to be cleared); its reason is
+// returned, else 0.
+std::uint32_t ApplyHotKeyEnable(CHotKeyRegistrar& keys, CRulerSettings& settings, int id, bool checked);

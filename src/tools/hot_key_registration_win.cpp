@@ -18,7 +18,8 @@ bool CWindowHotKeys::Unregister(int id)
 void RegisterSizingHotKeys(HWND hWnd, CRulerSettings& settings)
 {
     CWindowHotKeys keys(hWnd);
-    ShowSystemError(RegisterEnabledHotKeys(keys, settings));
+    for (const std::uint32_t reason : RegisterEnabledHotKeys(keys, settings))
+        ShowSystemError(reason);
 }
 
 DWORD ReplaceSizingHotKey(HWND hWnd, int id, std::uint16_t oldMods, std::uint16_t oldVk, std::uint16_t mods,

@@ -23,7 +23,8 @@ private:
     HWND m_hWnd;
 };
 
-// Start-up: RegisterEnabledHotKeys for `hWnd`, showing the system error of a refusal.
+// Start-up: RegisterEnabledHotKeys for `hWnd`, showing the system error of each refusal
+// (one message for a reason the two keys share).
 void RegisterSizingHotKeys(HWND hWnd, CRulerSettings& settings);
 
 // ReplaceHotKey for `hWnd`.

@@ -88,10 +88,12 @@ BOOL CSizingToolDlg::OnInitDialog()
     for (const Size& preset : kSizePresets)
         SendMessageA(m_cboSize, CB_ADDSTRING, 0, LPARAM(FormatSizeText(preset.cx, preset.cy).c_str()));
     SetWindowTextA(m_cboSize, m_strSize.c_str());
-    CheckDlgButton(m_hWnd, IDC_ENABLE_GET, m_settings.m_bHKGet ? BST_CHECKED : BST_UNCHECKED);
-    ShowHotKey(HOTKEY_GET_SIZE);
-    CheckDlgButton(m_hWnd, IDC_ENABLE_SET, m_settings.m_bHKSet ? BST_CHECKED : BST_UNCHECKED);
-    ShowHotKey(HOTKEY_SET_SIZE);
+    // A key refused at start-up is not shown enabled: it does nothing in this run.
+    for (int id : {HOTKEY_GET_SIZE, HOTKEY_SET_SIZE}) {
+        CheckDlgButton(m_hWnd, ControlsOf(id).enableBox,
+                       IsHotKeyEnabledNow(m_settings, id) ? BST_CHECKED : BST_UNCHECKED);
+        ShowHotKey(id);
+    }
     EnableFrameBox();
     UpdateData(false);
     return TRUE;
@@ -169,7 +171,7 @@ void CSizingToolDlg::OnEnableHotKey(int id)
     const int box = ControlsOf(id).enableBox;
     CWindowHotKeys keys(GetMainWindowHandle());
     const bool checked = IsDlgButtonChecked(m_hWnd, box) == BST_CHECKED;
-    if (const DWORD error = ApplyHotKeyEnable(keys, id, SizingHotKeySettings(m_settings, id), checked)) {
+    if (const DWORD error = ApplyHotKeyEnable(keys, m_settings, id, checked)) {
         ShowSystemErrorOver(m_hWnd, error);
         CheckDlgButton(m_hWnd, box, BST_UNCHECKED);
     }
@@ -182,7 +184,8 @@ void CSizingToolDlg::OnDefineHotKey(int id)
     dlg.m_nHotKeyId = id;
     dlg.m_wVirtualKey = k.vk;
     dlg.m_wModifiers = k.mods;
-    dlg.m_bEnabled = k.enabled;
+    // Registered anew only when it is enabled now (not when it was refused at start-up).
+    dlg.m_bEnabled = IsHotKeyEnabledNow(m_settings, id);
     if (dlg.DoModal() != IDOK)
         return;
     k.vk = dlg.m_wVirtualKey;

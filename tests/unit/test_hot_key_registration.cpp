@@ -2,24 +2,28 @@
 #include "tools/hot_key_registration.h"
 
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
+#include <vector>
 #include <string>
 
 namespace {
 
 constexpr std::uint16_t kF5 = 0x74, kF6 = 0x75, kF7 = 0x76;
 constexpr std::uint32_t kRefused = 1409;
+constexpr std::uint32_t kDenied = 5;
 
-// Logs the calls ("R<id>:<vk>", "U<id>"), refuses the keys in `refuse`.
+// Logs the calls ("R<id>:<vk>", "U<id>"), refuses the keys in `refuse` with their reason.
 struct CFakeKeys final : CHotKeyRegistrar {
-    std::set<std::uint16_t> refuse;
+    std::map<std::uint16_t, std::uint32_t> refuse;
     std::set<int> registered;
     std::string log;
 
     std::uint32_t Register(int id, std::uint16_t, std::uint16_t vk) override
     {
         log += "R" + std::to_string(id) + ":" + std::to_string(vk) + " ";
-        return refuse.count(vk) ? kRefused : (registered.insert(id), 0u);
+        const auto r = refuse.find(vk);
+        return r != refuse.end() ? r->second : (registered.insert(id), 0u);
     }
     bool Unregister(int id) override
     {
@@ -30,33 +34,64 @@ struct CFakeKeys final : CHotKeyRegistrar {
 
 } // namespace
 
-TEST(HotKeyRegistration, StartUpStopsAtTheFirstRefusal)
+TEST(HotKeyRegistration, StartUpRegistersEachKeyOnItsOwn)
 {
     const struct {
         int getEnabled;
         std::uint16_t setVk;
-        std::set<std::uint16_t> refuse;
+        std::map<std::uint16_t, std::uint32_t> refuse;
         const char* log;
+        std::uint32_t refused;
+        std::vector<std::uint32_t> reasons;
     } cases[] = {
-        {1, kF6, {}, "R1:116 R2:117 "}, {1, kF6, {kF5}, "R1:116 "}, {0, kF6, {}, "R2:117 "}, {1, 0, {}, "R1:116 "}};
+        {1, kF6, {}, "R1:116 R2:117 ", 0, {}},
+        {1, kF6, {{kF5, kRefused}}, "R1:116 R2:117 ", 1, {kRefused}},
+        {1, kF6, {{kF6, kRefused}}, "R1:116 R2:117 ", 2, {kRefused}},
+        {1, kF6, {{kF5, kRefused}, {kF6, kRefused}}, "R1:116 R2:117 ", 3, {kRefused}},  // one reason, shown once
+        {1, kF6, {{kF5, kRefused}, {kF6, kDenied}}, "R1:116 R2:117 ", 3, {kRefused, kDenied}},
+        {0, kF6, {}, "R2:117 ", 0, {}},
+        {1, 0, {}, "R1:116 ", 0, {}},  // 0 with no modifiers: not defined
+    };
     for (const auto& c : cases) {
         CRulerSettings s;
         s.m_bHKGet = c.getEnabled;
         s.m_bHKSet = 1;
         s.m_wHKVGet = kF5;
-        s.m_wHKVSet = c.setVk;  // 0 with no modifiers: not defined
+        s.m_wHKVSet = c.setVk;
         CFakeKeys keys;
         keys.refuse = c.refuse;
-        EXPECT_EQ(RegisterEnabledHotKeys(keys, s), c.refuse.empty() ? 0u : kRefused) << c.log;
+        EXPECT_EQ(RegisterEnabledHotKeys(keys, s), c.reasons) << c.log;
         EXPECT_EQ(keys.log, c.log);
+        EXPECT_EQ(s.m_nHotKeysRefused, c.refused) << c.log;
+        // The user's choice is kept for the next start; this run shows a refused key disabled.
+        EXPECT_EQ(s.m_bHKGet, c.getEnabled);
+        EXPECT_EQ(s.m_bHKSet, 1);
+        EXPECT_EQ(IsHotKeyEnabledNow(s, 1), c.getEnabled && !(c.refused & 1));
+        EXPECT_EQ(IsHotKeyEnabledNow(s, 2), !(c.refused & 2));
     }
+}
+
+TEST(HotKeyRegistration, AnEnableClickReplacesARefusalAtStartUp)
+{
+    CRulerSettings s;
+    s.m_bHKGet = s.m_bHKSet = 1;
+    s.m_wHKVGet = kF5;
+    s.m_wHKVSet = kF6;
+    s.m_nHotKeysRefused = 3;
+    CFakeKeys keys;
+    keys.refuse = {{kF6, kRefused}};
+    EXPECT_EQ(ApplyHotKeyEnable(keys, s, 1, true), 0u);
+    EXPECT_EQ(ApplyHotKeyEnable(keys, s, 2, true), kRefused);
+    EXPECT_EQ(s.m_nHotKeysRefused, 0u);
+    EXPECT_TRUE(IsHotKeyEnabledNow(s, 1));
+    EXPECT_EQ(s.m_bHKSet, 0) << "refused again on the user's own click: off";
 }
 
 TEST(HotKeyRegistration, AReplacementIsReleasedFirstAndARefusalRestored)
 {
     CFakeKeys keys;
     keys.registered = {1};
-    keys.refuse = {kF7};
+    keys.refuse = {{kF7, kRefused}};
     EXPECT_EQ(ReplaceHotKey(keys, 1, 2, kF5, 2, kF6), 0u);
     EXPECT_EQ(ReplaceHotKey(keys, 1, 2, kF6, 2, kF7), kRefused);
     EXPECT_EQ(keys.log, "U1 R1:117 U1 R1:118 R1:117 ");
