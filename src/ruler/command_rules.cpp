@@ -81,8 +81,9 @@ CommandUpdate RuleViewFlag(int id, const CommandState& s)
 
 CommandUpdate RuleAlwaysOnTop(int, const CommandState& s)
 {
-    // The z-order is what the user sees; RS_TOPMOST is only what was asked for.
-    return Marked(CommandUpdate::kCheck, s.firstInZOrder);
+    // Whether the ruler is topmost, not RS_TOPMOST (only what was asked for), nor its place
+    // in the z-order, where a dialog or the sizing tool it owns stands above it.
+    return Marked(CommandUpdate::kCheck, s.topmost);
 }
 
 CommandUpdate RuleShowInTaskBar(int, const CommandState& s)
@@ -221,8 +222,9 @@ StyleToggle ToggleSide(std::uint32_t style, bool hFlipped, bool vFlipped)
     return StyleToggle{RS_FLIPPED, flipped ? 0u : std::uint32_t(RS_FLIPPED)};
 }
 
-StyleToggle ToggleViewFlag(int id, std::uint32_t style)
+StyleToggle ToggleViewFlag(int id, std::uint32_t style, bool topmost)
 {
     const std::uint32_t flag = ViewFlagOf(id);
-    return StyleToggle{flag, (style & flag) ? 0u : flag};
+    const bool on = flag == RS_TOPMOST ? topmost : (style & flag) != 0;
+    return StyleToggle{flag, on ? 0u : flag};
 }

@@ -11,7 +11,7 @@ struct CommandState {
     std::uint32_t style = 0;        // window style with the view flags
     bool toolWindow = false;        // WS_EX_TOOLWINDOW: no task bar button
     bool visible = false;
-    bool firstInZOrder = false;     // the window after the first of the z-order is the ruler
+    bool topmost = false;           // the ruler itself is topmost (WS_EX_TOPMOST)
     bool paletteDisplay = false;
     bool webSafePalette = true;     // the web-safe palette exists
     int scale = 100;                // m_nScale
@@ -38,7 +38,7 @@ using CommandRule = CommandUpdate (*)(int id, const CommandState& s);
 // The rules, by what they look at. Each takes the command id, so one rule serves a group.
 CommandUpdate RuleShowHide(int id, const CommandState& s);           // text from string 25254
 CommandUpdate RuleViewFlag(int id, const CommandState& s);           // check: guide, magnifier, border
-CommandUpdate RuleAlwaysOnTop(int id, const CommandState& s);        // check: the real z-order
+CommandUpdate RuleAlwaysOnTop(int id, const CommandState& s);        // check: the ruler is topmost
 CommandUpdate RuleShowInTaskBar(int id, const CommandState& s);      // check: no WS_EX_TOOLWINDOW
 CommandUpdate RuleCaptionItem(int id, const CommandState& s);        // check; pixel equivalent enabling
 CommandUpdate RuleUnit(int id, const CommandState& s);               // radio: the unit bit
@@ -87,5 +87,6 @@ StyleToggle ToggleOrientation(bool storedVertical);
 // Side: the flip of the current orientation's stored side (View\VFlipped or View\HFlipped)
 // reversed.
 StyleToggle ToggleSide(std::uint32_t style, bool hFlipped, bool vFlipped);
-// Guide, magnifier, always on top, border: that view flag of the style flipped.
-StyleToggle ToggleViewFlag(int id, std::uint32_t style);
+// Guide, magnifier, border: that view flag of the style flipped. Always on top: the opposite
+// of whether the ruler is topmost (`topmost`), which is what its check mark shows.
+StyleToggle ToggleViewFlag(int id, std::uint32_t style, bool topmost);

@@ -119,8 +119,7 @@ CommandState CRulerWnd::GetCommandState() const
     s.style = GetStyle();
     s.toolWindow = (GetExStyle() & WS_EX_TOOLWINDOW) != 0;
     s.visible = IsWindowVisible(m_hWnd) != FALSE;
-    // While a menu is open its window comes first; the ruler on top of the rest is next.
-    s.firstInZOrder = GetWindow(GetWindow(m_hWnd, GW_HWNDFIRST), GW_HWNDNEXT) == m_hWnd;
+    s.topmost = (GetExStyle() & WS_EX_TOPMOST) != 0;
     s.paletteDisplay = m_bPaletteDisplay != FALSE;
     s.webSafePalette = bool(m_palWebSafe);
     s.scale = m_nScale;
@@ -181,7 +180,7 @@ void CRulerWnd::OnToggleSide(UINT)
 
 void CRulerWnd::OnToggleViewFlag(UINT id)
 {
-    const StyleToggle t = ToggleViewFlag(int(id), GetStyle());
+    const StyleToggle t = ToggleViewFlag(int(id), GetStyle(), (GetExStyle() & WS_EX_TOPMOST) != 0);
     ModifyRulerStyle(t.remove, t.add, FALSE);
 }
 

@@ -70,7 +70,9 @@ StyleChangePlan PlanStyleChange(std::uint32_t oldStyle, std::uint32_t removeMask
     // Dialog units measure along the axis, so turning changes their length.
     const bool axisUnit = plan.unitFlag == RS_UNIT_DU || plan.unitFlag == RS_UNIT_DBU;
     plan.unitsDirty = force || (changed & RS_UNIT_MASK) || (plan.orientationChanged && axisUnit);
-    plan.zOrderDirty = force || (changed & RS_TOPMOST);
+    // Asked for by name, the z-order is applied even when the flag stays: the window may
+    // have been made topmost or not by someone else.
+    plan.zOrderDirty = force || ((removeMask | addMask) & RS_TOPMOST);
     plan.sideDirty = plan.orientationChanged || (changed & RS_FLIPPED);
     plan.borderChanged = (changed & RS_WS_THICKFRAME) != 0;
     plan.guideChanged = (changed & RS_GUIDE) != 0;

@@ -14,7 +14,7 @@ struct StyleChangePlan {
     std::uint32_t changed = 0;      // oldStyle ^ newStyle
     std::uint32_t unitFlag = 0;     // the single unit bit the metrics use (FindUnit)
     bool unitsDirty = false;        // recompute unit metrics, write View\Unit, retitle
-    bool zOrderDirty = false;       // apply RS_TOPMOST
+    bool zOrderDirty = false;       // apply RS_TOPMOST (forced, or named in a mask)
     bool orientationChanged = false;
     bool sideDirty = false;         // write the stored flip, move (TurnClientRect / FlipWindowRect)
     bool borderChanged = false;     // write View\Borderless, ResizeForBorder

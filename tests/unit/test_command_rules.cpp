@@ -149,8 +149,8 @@ TEST(CommandRules, MarksAndTexts)
     s.base = 10;
     s.toolWindow = true;
     s.visible = true;
-    s.firstInZOrder = false;
-    s.style |= RS_TOPMOST;  // asked for, but not what the z-order shows
+    s.topmost = false;
+    s.style |= RS_TOPMOST;  // asked for, but the ruler is not topmost
     struct { CommandUpdate u; CommandUpdate::Mark mark; bool marked; const char* what; } cases[] = {
         {RuleUnit(ID_UNIT_DU, s), CommandUpdate::kRadio, true, "du"},
         {RuleUnit(ID_UNIT_DBU, s), CommandUpdate::kRadio, false, "dbu"},
@@ -162,7 +162,7 @@ TEST(CommandRules, MarksAndTexts)
         {RuleViewFlag(ID_SHOW_GUIDE, s), CommandUpdate::kCheck, true, "guide"},
         {RuleViewFlag(ID_SHOW_MAGNIFIER, s), CommandUpdate::kCheck, false, "magnifier"},
         {RuleViewFlag(ID_SHOW_BORDER, s), CommandUpdate::kCheck, true, "border"},
-        {RuleAlwaysOnTop(ID_ALWAYS_ON_TOP, s), CommandUpdate::kCheck, false, "on top follows the z-order"},
+        {RuleAlwaysOnTop(ID_ALWAYS_ON_TOP, s), CommandUpdate::kCheck, false, "on top follows the ruler's topmost state"},
         {RuleShowInTaskBar(ID_SHOW_IN_TASKBAR, s), CommandUpdate::kCheck, false, "tool window"},
         {RuleCaptionItem(ID_CAPTION_UNITS, s), CommandUpdate::kCheck, true, "units shown"},
         {RuleCaptionItem(ID_CAPTION_COLOR, s), CommandUpdate::kCheck, false, "colour not shown"},
@@ -189,4 +189,26 @@ TEST(CommandRules, MarksAndTexts)
     EXPECT_EQ(RuleSizingTool(ID_TOGGLE_SIZING_TOOL, s).textId, IDS_SIZING_TOOL_TOGGLE);
     s.sizingToolVisible = true;
     EXPECT_EQ(RuleSizingTool(ID_TOGGLE_SIZING_TOOL, s).textPart, 1);
+}
+
+TEST(CommandRules, ViewTogglesFlipWhatTheMarkShows)
+{
+    const struct {
+        int id;
+        std::uint32_t style;
+        bool topmost;
+        std::uint32_t add;
+    } cases[] = {
+        {ID_SHOW_GUIDE, RS_GUIDE, true, 0},
+        {ID_SHOW_MAGNIFIER, RS_GUIDE, false, RS_MAGNIFIER},
+        {ID_SHOW_BORDER, RS_WS_THICKFRAME | RS_TOPMOST, false, 0},
+        // On top: by whether the ruler is topmost, not by RS_TOPMOST.
+        {ID_ALWAYS_ON_TOP, RS_TOPMOST, false, RS_TOPMOST},
+        {ID_ALWAYS_ON_TOP, 0, true, 0},
+    };
+    for (const auto& c : cases) {
+        const StyleToggle t = ToggleViewFlag(c.id, c.style | RS_HORZ, c.topmost);
+        EXPECT_EQ(t.remove, ViewFlagOf(c.id)) << c.id;
+        EXPECT_EQ(t.add, c.add) << c.id;
+    }
 }

@@ -45,6 +45,9 @@ TEST(StyleChange, PlanTable)
         {"side toggle", CM | H, F, F, false, false, false, CM | H | F, "S"},
         {"side toggle back", CM | H | F, F, 0, false, true, false, CM | H, "S"},
         {"topmost", CM | H, RS_TOPMOST, RS_TOPMOST, false, false, false, CM | H | RS_TOPMOST, "Z"},
+        // The flag unchanged, but the window was made topmost or not by someone else.
+        {"topmost again", CM | H | RS_TOPMOST, RS_TOPMOST, RS_TOPMOST, false, false, false, CM | H | RS_TOPMOST, "Z"},
+        {"not topmost again", CM | H, RS_TOPMOST, 0, false, false, false, CM | H, "Z"},
         {"guide", CM | H | RS_GUIDE, RS_GUIDE, 0, false, false, false, CM | H, "GTR"},
         {"magnifier", CM | V, RS_MAGNIFIER, RS_MAGNIFIER, false, false, false, CM | V | RS_MAGNIFIER, "MTR"},
         {"border", CM | H, 0, RS_WS_THICKFRAME, false, false, false, CM | H | RS_WS_THICKFRAME, "B"},

@@ -258,6 +258,30 @@ TEST_F(Commands, PaletteTestOnEveryPopupAndTheColourItemFollowsIt)
     EXPECT_EQ(Grayed(popup, 6), f.ruler->m_bPaletteDisplay != FALSE);
 }
 
+TEST_F(Commands, AlwaysOnTopFollowsWhetherTheRulerIsTopmostWhileItOwnsAWindow)
+{
+    const auto topmost = [&] { return (GetWindowLongPtrA(f.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+    const auto marked = [&] { return RuleAlwaysOnTop(ID_ALWAYS_ON_TOP, f.ruler->GetCommandState()).marked; };
+    f.ruler->OnMenuOrAcceleratorCommand(ID_ALWAYS_ON_TOP);
+    ASSERT_TRUE(topmost());
+    // A window the ruler owns (a dialog, the sizing tool) stands above it in the z-order.
+    HWND owned = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, kLeft, kTop + 100, 60, 60,
+                                 f.Hwnd(), nullptr, nullptr, nullptr);
+    PumpUntilIdle();
+    EXPECT_TRUE(marked());
+    f.ruler->OnMenuOrAcceleratorCommand(ID_ALWAYS_ON_TOP);
+    EXPECT_FALSE(topmost()) << "chosen while checked: off";
+    EXPECT_FALSE(marked());
+    EXPECT_EQ(f.settings.m_bOnTop, 0);
+    // Made topmost by someone else while RS_TOPMOST is clear: the mark and the command follow
+    // the window.
+    SetWindowPos(f.Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_TRUE(marked());
+    f.ruler->OnMenuOrAcceleratorCommand(ID_ALWAYS_ON_TOP);
+    EXPECT_FALSE(topmost());
+    DestroyWindow(owned);
+}
+
 TEST_F(Commands, TrayNotifications)
 {
     CTrayIcon& tray = f.ruler->m_trayIcon;
