@@ -109,12 +109,19 @@ bool CTrayIcon::RestoreTrayIcon()
 {
     if (!m_nid.hWnd || !IsWindow(m_nid.hWnd))
         return false;
-    // Whatever the old task bar held went with it.
+    // A restarted task bar knows nothing of the icon: it is added again.
     m_bTrayIcon = 0;
     m_nid.uFlags = NIF_MESSAGE;
     char tip[128];
     std::memcpy(tip, m_nid.szTip, sizeof tip);
-    return UpdateTrayIcon((m_nid.hIcon ? NIF_ICON : 0) | (tip[0] ? NIF_TIP : 0), m_nid.hIcon, tip);
+    if (UpdateTrayIcon((m_nid.hIcon ? NIF_ICON : 0) | (tip[0] ? NIF_TIP : 0), m_nid.hIcon, tip))
+        return true;
+    // Any program may announce a task bar: where the shell still shows the icon, the add is
+    // refused as a duplicate, and the icon is still there to be removed at the end. The
+    // shell knows the icon when it takes a change that changes nothing.
+    if (Shell_NotifyIconA(NIM_MODIFY, &m_nid))
+        m_bTrayIcon = 1;
+    return m_bTrayIcon != 0;
 }
 
 LRESULT CTrayIcon::OnTrayNotification(WPARAM iconId, LPARAM mouseMessage)

@@ -20,8 +20,10 @@ public:
     bool UpdateTrayIcon(UINT flags, HICON icon, const char* tip);
     // Removes the icon when it is there; safe to call any number of times.
     void RemoveTrayIcon();
-    // The task bar was (re)created: the icon it knew is gone, so it is added again with what
-    // it was added with before. False when it was never added or the shell refused.
+    // A task bar announced itself (TaskbarCreated): a restarted one has forgotten the icon,
+    // which is added again with what it was added with before; after an announcement that
+    // was no restart the shell still shows it and it stays ours to remove. False when there
+    // is no icon afterwards.
     bool RestoreTrayIcon();
     // Clicks and menus for the icon: non-zero when handled.
     virtual LRESULT OnTrayNotification(WPARAM iconId, LPARAM mouseMessage);

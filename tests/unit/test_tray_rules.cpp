@@ -22,3 +22,32 @@ TEST(TrayRules, TipIsCutAt127BytesWithoutSplittingACharacter)
         EXPECT_EQ(std::string(dst), c.want) << c.tip.size();
     }
 }
+
+TEST(TrayRules, AnUpdateSendsOnlyWhatChanged)
+{
+    constexpr std::uint32_t M = kNifMessage, I = kNifIcon, T = kNifTip;
+    const struct {
+        const char* what;
+        std::uint32_t requested, pending;
+        bool added, sameIcon, haveTip, sameTip;
+        std::uint32_t wantPending;
+        bool storeIcon, storeTip, send;
+    } cases[] = {
+        {"nothing requested", 0, M, false, false, true, false, M, false, false, false},
+        {"not added, no callback pending: nothing", I | T, 0, false, false, true, false, 0, false, false, false},
+        {"not added, callback pending: all of it", I | T, M, false, true, true, true, M | I | T, true, true, true},
+        {"added, same icon and tip: nothing sent", I | T, 0, true, true, true, true, 0, false, false, false},
+        {"added, another icon", I | T, 0, true, false, true, true, I, true, false, true},
+        {"added, another tip", I | T, 0, true, true, true, false, T, false, true, true},
+        {"a tip asked for without one", T, 0, true, true, false, false, 0, false, false, false},
+        {"a pending icon that is the same is dropped", I, I, true, true, true, true, 0, false, false, false},
+        {"a pending tip that is the same is dropped", T, T | M, true, false, true, true, M, false, false, true},
+    };
+    for (const auto& c : cases) {
+        const TrayUpdate u = PlanTrayUpdate(c.requested, c.pending, c.added, c.sameIcon, c.haveTip, c.sameTip);
+        EXPECT_EQ(u.pending, c.wantPending) << c.what;
+        EXPECT_EQ(u.storeIcon, c.storeIcon) << c.what;
+        EXPECT_EQ(u.storeTip, c.storeTip) << c.what;
+        EXPECT_EQ(u.send, c.send) << c.what;
+    }
+}

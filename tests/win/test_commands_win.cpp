@@ -296,16 +296,28 @@ TEST_F(Commands, TrayNotifications)
     NOTIFYICONDATAA nid = tray.Data();
     ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &nid));
     EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &nid)) << "gone from the shell";
-    SendMessageA(f.Hwnd(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    SendMessageA(f.Hwnd(), taskbarCreated, 0, 0);
     EXPECT_TRUE(tray.IsAdded());
     EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &nid)) << "back in the shell";
+    // Any program may announce a task bar while the icon is there: it stays one icon, ours.
+    SendMessageA(f.Hwnd(), taskbarCreated, 0, 0);
+    EXPECT_TRUE(tray.IsAdded());
+    // Nothing changed, nothing pending.
+    EXPECT_TRUE(tray.UpdateTrayIcon(NIF_ICON | NIF_TIP, tray.Data().hIcon, tip.c_str()));
+    EXPECT_EQ(tray.Data().uFlags, 0u);
 
     // Removal happens once, however many places ask for it.
     tray.RemoveTrayIcon();
     EXPECT_FALSE(tray.IsAdded());
-    EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &nid));
+    EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &nid)) << "no icon left behind";
     tray.RemoveTrayIcon();
     EXPECT_FALSE(tray.IsAdded());
+
+    // Before the icon is added, and with no callback pending, an update sends nothing.
+    CTrayIcon fresh;
+    EXPECT_TRUE(fresh.UpdateTrayIcon(NIF_ICON | NIF_TIP, tray.Data().hIcon, "tip"));
+    EXPECT_FALSE(fresh.IsAdded());
 
     // A tip longer than the shell's room is cut to 127 characters.
     CTrayIcon other;
