@@ -126,11 +126,20 @@ bool CTrayIcon::RestoreTrayIcon()
 
 LRESULT CTrayIcon::OnTrayNotification(WPARAM iconId, LPARAM mouseMessage)
 {
-    const TrayClick click = TrayClickAction(UINT(iconId), m_nid.uID, UINT(mouseMessage));
+    const TrayClick click =
+        TrayClickAction(UINT(iconId), m_nid.uID, UINT(mouseMessage), IsWindowEnabled(m_nid.hWnd) != FALSE);
     if (click == TrayClick::kNone)
         return 0;
     if (click == TrayClick::kActivate) {
         ActivateWindow(m_nid.hWnd);
+        return 1;
+    }
+    if (click == TrayClick::kFrontPopup) {
+        // The window that disabled the owner: the one it last activated (a nested message
+        // box over a dialog comes first). Disabled by anything else, nothing comes forward.
+        HWND popup = GetLastActivePopup(m_nid.hWnd);
+        if (popup && popup != m_nid.hWnd)
+            ActivateWindow(popup);
         return 1;
     }
     CMenuHandle menu(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nMenuId ? m_nMenuId : m_nid.uID)));

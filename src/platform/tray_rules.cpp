@@ -35,18 +35,23 @@ TrayUpdate PlanTrayUpdate(std::uint32_t requested, std::uint32_t pending, bool a
     return u;
 }
 
-TrayClick TrayClickAction(std::uint32_t iconId, std::uint32_t ownId, std::uint32_t mouseMessage)
+TrayClick TrayClickAction(std::uint32_t iconId, std::uint32_t ownId, std::uint32_t mouseMessage, bool ownerEnabled)
 {
     if (iconId != ownId)
         return TrayClick::kNone;
+    TrayClick click = TrayClick::kNone;
     switch (mouseMessage) {
     case kWmLButtonUp:
-        return TrayClick::kActivate;
+        click = TrayClick::kActivate;
+        break;
     case kWmRButtonUp:
-        return TrayClick::kMenu;
+        click = TrayClick::kMenu;
+        break;
     case kWmLButtonDblClk:
-        return TrayClick::kFirstCommand;
+        click = TrayClick::kFirstCommand;
+        break;
     default:
-        return TrayClick::kNone;
+        break;
     }
+    return click != TrayClick::kNone && !ownerEnabled ? TrayClick::kFrontPopup : click;
 }

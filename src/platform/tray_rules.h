@@ -46,5 +46,8 @@ enum class TrayClick {
     kActivate,      // left click: the owner to the front
     kMenu,          // right click: the popup menu at the pointer, its first item the default
     kFirstCommand,  // double-click: the command of the popup menu's first item
+    kFrontPopup,    // any click while the owner is disabled: its modal window to the front
 };
-TrayClick TrayClickAction(std::uint32_t iconId, std::uint32_t ownId, std::uint32_t mouseMessage);
+// While the owner is disabled (by a modal window of its own), every click brings that window
+// forward, as a click on a disabled owner does: no menu or command runs under it.
+TrayClick TrayClickAction(std::uint32_t iconId, std::uint32_t ownId, std::uint32_t mouseMessage, bool ownerEnabled);

@@ -195,7 +195,8 @@ LRESULT CRulerWnd::OnHotKey(WPARAM id)
 
 LRESULT CRulerWnd::OnTrayNotify(WPARAM id, LPARAM mouseMsg)
 {
-    if (UINT(mouseMsg) == WM_LBUTTONDBLCLK) {
+    // While a modal window of the ruler has it disabled, the icon only brings that forward.
+    if (UINT(mouseMsg) == WM_LBUTTONDBLCLK && IsWindowEnabled(m_hWnd)) {
         ShowOrHide();
         return 1;
     }

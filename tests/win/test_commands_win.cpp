@@ -8,6 +8,7 @@
 #include "color/color_flags.h"
 #include "platform/clipboard_win.h"
 #include "support/clipboard_holder.h"
+#include "support/modal_script.h"
 #include "resource.h"
 #include "ruler/view_flags.h"
 
@@ -324,6 +325,54 @@ TEST_F(Commands, TrayNotifications)
     const std::string longTip(300, 'x');
     EXPECT_TRUE(other.AddTrayIcon(f.Hwnd(), 1001, WM_TRAY_NOTIFY, longTip.c_str()));
     EXPECT_EQ(std::string(other.Data().szTip), longTip.substr(0, 127));
+}
+
+TEST_F(Commands, TrayClicksDuringAModalDialogBringItForwardAndNothingNests)
+{
+    // Whether `a` stands above `b` in the z-order.
+    const auto above = [](HWND a, HWND b) {
+        for (HWND w = GetWindow(a, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT))
+            if (w == b)
+                return true;
+        return false;
+    };
+    HWND dlg = nullptr, cover = nullptr;
+    bool menu = true, rulerVisible = false, covered = false;
+    int dialogs = 0;
+    CModalScript script;
+    script.Then([&] { return (dlg = FindThreadDialog("Ruler Custom Scale")) != nullptr; })
+        .Then([&] {
+            // Another window over the dialog, without taking the focus (Wine confirms a
+            // change of focus late, through the X server).
+            cover = CreateWindowExA(WS_EX_NOACTIVATE, "STATIC", "", WS_POPUP, 0, 0, 40, 40, nullptr, nullptr,
+                                    nullptr, nullptr);
+            SetWindowPos(cover, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+            covered = above(cover, dlg);
+            for (LPARAM click : {WM_RBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+                PostMessageA(f.Hwnd(), WM_TRAY_NOTIFY, IDR_MAINFRAME, click);
+            return true;
+        })
+        .Then([&] {
+            // Posted messages go before the next tick: the clicks have all been handled once
+            // the dialog stands above the cover, or a menu one of them opened is up.
+            HWND opened = FindWindowA("#32768", nullptr);
+            menu = opened && IsWindowVisible(opened);
+            return menu || above(dlg, cover);
+        })
+        .Then([&] {
+            if (menu)
+                EndMenu();
+            dialogs = CountThreadDialogs();
+            rulerVisible = IsWindowVisible(f.Hwnd()) != FALSE;
+            Click(dlg, IDCANCEL);
+            return true;
+        });
+    ASSERT_TRUE(script.Run([&] { f.ruler->OnMenuOrAcceleratorCommand(ID_SCALE_CUSTOM); })) << script.Failure();
+    DestroyWindow(cover);
+    EXPECT_FALSE(menu);
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_TRUE(rulerVisible) << "the double-click did not hide the ruler under its dialog";
+    EXPECT_TRUE(covered);
 }
 
 TEST_F(Commands, CopiesPutTextOnTheClipboardAndABusyClipboardLosesNothing)
