@@ -9,6 +9,7 @@
 #include "resource.h"
 #include "ruler/style_change.h"
 #include "ruler/window_moves.h"
+#include "tools/custom_scale_dlg_win.h"
 #include "units/units.h"
 #include "win/convert.h"
 #include "win/exceptions.h"
@@ -197,6 +198,9 @@ void CRulerWnd::OnEndSession(bool ending)
         m_settings.m_bChanged = 1;
         return;
     }
+    // A scale the user is still previewing was never confirmed: it is not saved.
+    if (g_pCustomScaleDlg)
+        g_pCustomScaleDlg->TakeBackPreview();
     CapturePlacement(m_settings, m_hWnd);
     m_settings.PreSave();
     if (m_settings.IsChanged())

@@ -36,17 +36,29 @@ INT_PTR CCustomScaleDlg::DoModal()
     g_pCustomScaleDlg = this;
     const INT_PTR result = CDialogBase::DoModal();
     g_pCustomScaleDlg = nullptr;
-    if (result == -1)
+    // The preview is taken back as the window goes (TakeBackPreview). When the window went
+    // with the ruler, the ruler may be gone as well: nothing here touches it.
+    if (result == -1 && !m_bShown)
         AppMessageBox(m_hWndParent, CResourceException().GetErrorMessage().c_str(), MB_ICONEXCLAMATION | MB_OK);
-    // Cancel takes back whatever the preview left in effect, even when Auto-Preview was
-    // switched off again after it had shown a value.
-    if (result == IDCANCEL) {
-        if (const std::optional<int> restore = m_preview.Cancelled()) {
-            m_nValue = *restore;
-            ApplyCustomScale();
-        }
-    }
     return result;
+}
+
+void CCustomScaleDlg::TakeBackPreview()
+{
+    // Whatever the preview left in effect, even when Auto-Preview was switched off again
+    // after it had shown a value.
+    if (const std::optional<int> restore = m_preview.Cancelled()) {
+        m_nValue = *restore;
+        ApplyCustomScale();
+    }
+}
+
+void CCustomScaleDlg::OnOK()
+{
+    if (!UpdateData(true))
+        return;
+    m_bConfirmed = true;
+    EndDialog(IDOK);
 }
 
 void CCustomScaleDlg::DoDataExchange(CDataExchange& dx)
@@ -61,6 +73,7 @@ void CCustomScaleDlg::DoDataExchange(CDataExchange& dx)
 
 BOOL CCustomScaleDlg::OnInitDialog()
 {
+    m_bShown = true;
     CDialogBase::OnInitDialog();
     SetWindowTextA(m_hWnd, LoadResString(m_bRuler ? IDS_RULER_CUSTOM_SCALE : IDS_MAGNIFIER_CUSTOM_SCALE).c_str());
     SendMessageA(m_spin, UDM_SETRANGE, 0, MAKELPARAM(m_nMax, m_nMin));
@@ -82,6 +95,11 @@ bool CCustomScaleDlg::OnCommand(WORD id, WORD code, HWND control)
 
 bool CCustomScaleDlg::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT* result)
 {
+    // Ended without OK in any way (Cancel, Escape, the close box, or the ruler and its owned
+    // windows destroyed under it, as when the program is closed): the preview is taken back
+    // while the ruler is still there, so the settings keep only a confirmed scale.
+    if (msg == WM_DESTROY && !m_bConfirmed)
+        TakeBackPreview();
     if (msg != WM_HELP)
         return false;
     ShowHelpTopic(m_hWnd, "custom-scale");

@@ -21,8 +21,12 @@ public:
                     int minValue, int maxValue);
 
     // IDOK (m_nValue holds the chosen scale), IDCANCEL, or kCustomScaleAlreadyRunning when
-    // another custom scale dialog runs (that one comes to the foreground).
+    // another custom scale dialog runs (that one comes to the foreground). Whatever ends it
+    // without OK takes the preview back.
     INT_PTR DoModal();
+    // Puts the starting value back into effect when a preview left another one (the end of
+    // the session does this before the settings are saved).
+    void TakeBackPreview();
 
     // Members, in the order the dialog describes them.
     HWND m_spin = nullptr;
@@ -36,6 +40,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange& dx) override;
     BOOL OnInitDialog() override;
+    void OnOK() override;
     bool OnCommand(WORD id, WORD code, HWND control) override;
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
@@ -47,6 +52,8 @@ private:
     ICustomScaleTarget& m_target;
     CRulerSettings& m_settings;
     CScalePreview m_preview;
+    bool m_bShown = false;
+    bool m_bConfirmed = false;
 };
 
 // The dialog while it runs; null otherwise.

@@ -4,6 +4,7 @@
 // values, the remembered Auto-Preview states, one dialog at a time, and the arrows at 1000.
 #include "resource.h"
 #include "ruler/view_flags.h"
+#include "settings/memory_backend.h"
 #include "support/message_box_recorder.h"
 #include "support/modal_script.h"
 #include "support/ruler_fixture.h"
@@ -12,6 +13,7 @@
 
 #include <commctrl.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -207,6 +209,46 @@ TEST(CustomScale, PreviewOkAndCancelSequences)
                 EXPECT_TRUE(right);
             for (const auto& box : boxes.boxes)
                 EXPECT_EQ(box.flags, UINT(MB_ICONEXCLAMATION | MB_OK));
+        }
+    }
+}
+
+TEST(CustomScale, APreviewIsTakenBackWhenTheProgramEndsUnderTheDialog)
+{
+    for (const Variant& v : kVariants) {
+        for (const bool sessionEnds : {false, true}) {
+            SCOPED_TRACE(std::string(v.name) + (sessionEnds ? ": the session ends" : ": the ruler is destroyed"));
+            CRulerFixture f;
+            auto backend = std::make_shared<CMemoryBackend>();
+            f.settings.SetBackend(backend);
+            f.settings.SetKeyPath("Software\\OrrinTest\\Preview\\");
+            ASSERT_TRUE(MakeRuler(f, 100, 400, v.ruler ? 1 : 0, v.ruler ? 0 : 1));
+            CMessageBoxRecorder boxes;
+            HWND ruler = f.Hwnd(), dlg = nullptr;
+            int previewed = 0;
+            CModalScript script;
+            script.Then([&] { return (dlg = FindThreadDialog(v.caption)) != nullptr; }).Then([&] {
+                TypeInto(GetDlgItem(dlg, IDC_SCALE_VALUE), "250");
+                previewed = InEffect(f, v.ruler);
+                if (sessionEnds) {
+                    SendMessageA(ruler, WM_ENDSESSION, TRUE, 0);
+                    Click(dlg, IDCANCEL);
+                } else {
+                    DestroyWindow(ruler);  // its owned dialog goes first
+                }
+                return true;
+            });
+            ASSERT_TRUE(script.Run([&] { SendMessageA(ruler, WM_COMMAND, v.command, 0); })) << script.Failure();
+            if (!sessionEnds)
+                f.ruler = nullptr;  // deleted with its window
+            EXPECT_EQ(previewed, 250);
+            EXPECT_EQ(v.ruler ? f.settings.m_nScale : f.settings.m_nZoomFactor, v.initial);
+            if (sessionEnds) {
+                const auto* saved = backend->Find("Software\\OrrinTest\\Preview\\View", v.ruler ? "Scale" : "ZoomFactor");
+                ASSERT_TRUE(saved && saved->data.size() == 4);
+                EXPECT_EQ(saved->data[0] | saved->data[1] << 8, v.initial) << "what was saved";
+            }
+            EXPECT_TRUE(boxes.Texts().empty());
         }
     }
 }
