@@ -7,6 +7,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     CRulerApp app;
     int result = 0;
     if (app.InitInstance())
-        result = RunMessageLoop(GetMainWindow());
+        result = RunMessageLoop();
     return app.ExitInstance(result);
 }

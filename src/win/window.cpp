@@ -161,7 +161,7 @@ bool Route(MSG& msg, CWindow* mainWindow)
 }
 } // namespace
 
-int RunMessageLoop(CWindow* mainWindow)
+int RunMessageLoop()
 {
     MSG msg{};
     for (;;) {
@@ -170,7 +170,9 @@ int RunMessageLoop(CWindow* mainWindow)
             return int(msg.wParam);
         if (got == -1)
             return -1;
-        if (Route(msg, mainWindow))
+        // The main window as it is now: once its window has gone the object is deleted, and
+        // messages that were queued before WM_QUIT still pass through here.
+        if (Route(msg, GetMainWindow()))
             continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);

@@ -51,5 +51,6 @@ void SetMainWindow(CWindow* window);
 HWND GetMainWindowHandle();
 
 // Runs the message loop until WM_QUIT; every message goes through the PreTranslateMessage
-// of the window object it is for (or the main window's) first. Returns WM_QUIT's code.
-int RunMessageLoop(CWindow* mainWindow);
+// of the window object it is for (or the main window's, while there is one) first. Returns
+// WM_QUIT's code.
+int RunMessageLoop();
