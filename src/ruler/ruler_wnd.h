@@ -199,6 +199,8 @@ protected:
 private:
     int OnCreate();
     void OnDestroy();
+    // Posted by OnCreate: the tray icon is added after the ruler has been shown.
+    static constexpr UINT kMsgAddTrayIcon = WM_APP + 1;
     // The tray icon with the tip from the version resource.
     void AddTrayIcon();
     // The shell's message that a task bar has been (re)created.

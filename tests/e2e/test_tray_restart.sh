@@ -15,7 +15,7 @@ reg_set View Visible REG_DWORD 0
 reg_set View NotInTaskBar REG_DWORD 1
 start_calyx
 check "hidden, no task bar button" "0 0x00000080" "$(echo "$RULER_LINE" | field VISIBLE) $(echo "$RULER_LINE" | field EXSTYLE)"
-check "the icon is in the tray" 0 "$(tray_has; echo $?)"
+check "the icon is in the tray" 0 "$(wait_until 5 tray_has; echo $?)"
 
 probe tray-forget >/dev/null
 check "a restarted task bar has forgotten it" 0 "$(tray_lacks; echo $?)"

@@ -286,7 +286,7 @@ TEST_F(Commands, AlwaysOnTopFollowsWhetherTheRulerIsTopmostWhileItOwnsAWindow)
 TEST_F(Commands, TrayNotifications)
 {
     CTrayIcon& tray = f.ruler->m_trayIcon;
-    ASSERT_TRUE(tray.IsAdded()) << "added at creation";
+    ASSERT_TRUE(tray.IsAdded()) << "added once the ruler runs";
     EXPECT_EQ(tray.OnTrayNotification(999, WM_LBUTTONUP), 0) << "a foreign icon id is not ours";
     EXPECT_EQ(tray.OnTrayNotification(999, WM_RBUTTONUP), 0);
     EXPECT_EQ(tray.OnTrayNotification(IDR_MAINFRAME, WM_MOUSEMOVE), 0);
