@@ -3,6 +3,7 @@
 #include "platform/browser_command.h"
 #include "platform/help_url.h"
 #include "platform/manual_folders.h"
+#include "platform/shell_api_win.h"
 #include "platform/version_info_win.h"
 #include "platform/version_text.h"
 #include "resource.h"
@@ -46,7 +47,7 @@ std::vector<ManualFolder> ManualFolders()
     }
     const std::string product = LoadResString(IDS_APP_TITLE);
     char base[MAX_PATH] = "";
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, base)))
+    if (FAILED(ShellFolderPath(CSIDL_LOCAL_APPDATA, SHGFP_TYPE_CURRENT, base)))
         base[0] = '\0';
     char temp[MAX_PATH + 1] = "";
     const DWORD n = GetTempPathA(sizeof temp, temp);
@@ -186,7 +187,7 @@ bool OpenWithFileAssociation(HWND owner, const std::string& path)
     sei.lpVerb = "open";
     sei.lpFile = path.c_str();
     sei.nShow = SW_SHOWNORMAL;
-    if (!ShellExecuteExA(&sei))
+    if (!ShellExecuteInfo(&sei))
         return false;
     if (!sei.hProcess)
         return true;  // handed to a program that was already running

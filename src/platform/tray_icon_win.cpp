@@ -2,6 +2,7 @@
 
 #include "platform/icon_cache_win.h"
 #include "platform/screen_win.h"
+#include "platform/shell_api_win.h"
 #include "platform/tray_rules.h"
 #include "win/handles.h"
 
@@ -52,7 +53,7 @@ bool CTrayIcon::AddTrayIcon(HWND owner, UINT iconId, UINT callbackMessage, const
     if (!icon) {
         char path[MAX_PATH] = "";
         if (GetModuleFileNameA(nullptr, path, sizeof path) > 0)
-            icon = ExtractIconA(GetModuleHandleA(nullptr), path, 0);
+            icon = ShellExtractIcon(GetModuleHandleA(nullptr), path, 0);
     }
     m_nid.hIcon = icon;
     if (icon)
@@ -90,7 +91,7 @@ bool CTrayIcon::UpdateTrayIcon(UINT flags, HICON icon, const char* tip)
         m_nid.uFlags = 0;
         return false;
     }
-    const BOOL ok = Shell_NotifyIconA(m_bTrayIcon ? NIM_MODIFY : NIM_ADD, &m_nid);
+    const BOOL ok = ShellNotifyIcon(m_bTrayIcon ? NIM_MODIFY : NIM_ADD, &m_nid);
     if (ok && !m_bTrayIcon)
         m_bTrayIcon = 1;
     m_nid.uFlags = 0;
@@ -101,7 +102,7 @@ void CTrayIcon::RemoveTrayIcon()
 {
     if (!m_bTrayIcon)
         return;
-    Shell_NotifyIconA(NIM_DELETE, &m_nid);
+    ShellNotifyIcon(NIM_DELETE, &m_nid);
     m_bTrayIcon = 0;
 }
 
@@ -119,7 +120,7 @@ bool CTrayIcon::RestoreTrayIcon()
     // Any program may announce a task bar: where the shell still shows the icon, the add is
     // refused as a duplicate, and the icon is still there to be removed at the end. The
     // shell knows the icon when it takes a change that changes nothing.
-    if (Shell_NotifyIconA(NIM_MODIFY, &m_nid))
+    if (ShellNotifyIcon(NIM_MODIFY, &m_nid))
         m_bTrayIcon = 1;
     return m_bTrayIcon != 0;
 }
