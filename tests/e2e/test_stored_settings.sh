@@ -26,17 +26,6 @@ stop_calyx
 check "and is stored so" "Bounds.right=332 Bounds.bottom=232" \
   "$(reg_dump Window | grep -E '^Bounds.(right|bottom)=' | LC_ALL=C sort -r | paste -sd' ')"
 
-# A 32-pixel ruler that lost its border is stored 26 pixels high: the next start keeps it.
-reset_settings
-reg_set View Borderless REG_DWORD 1
-reg_set Window Bounds.left REG_DWORD 300
-reg_set Window Bounds.top REG_DWORD 200
-reg_set Window Bounds.right REG_DWORD 700
-reg_set Window Bounds.bottom REG_DWORD 226
-start_calyx
-check "a borderless ruler 26 pixels high starts as it was" "300,200,700,226" "$(echo "$RULER_LINE" | field RECT)"
-stop_calyx
-
 # Hidden at start, vertical, flipped, borderless, topmost, cm, not in the task bar.
 reset_settings
 reg_set View Visible REG_DWORD 0

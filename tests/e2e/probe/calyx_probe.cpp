@@ -5,8 +5,6 @@
 //               tray-has | tray-forget | taskbar-created
 //   calyx_probe browser FILE URL (stands in for a web browser: appends URL to FILE) | no-browser
 //   calyx_probe foreground (the title of the window that has the keyboard, as Windows sees it)
-//   calyx_probe hotkey-free MODS VK (exit 0 when no program holds the combination)
-//   calyx_probe endsession-cancelled (tells every window that the end of the session was cancelled)
 // "close" returns once every ruler's process has ended (and so written its settings).
 #include <windows.h>
 #include <shellapi.h>
@@ -223,20 +221,6 @@ int main(int argc, char** argv)
             return 1;
         std::printf("%ld %ld\n", p.x, p.y);
         return 0;
-    }
-    if (!std::strcmp(cmd, "hotkey-free") && argc > 3) {
-        HWND own = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-        const UINT mods = UINT(std::strtoul(argv[2], nullptr, 0)), vk = UINT(std::strtoul(argv[3], nullptr, 0));
-        const bool free = RegisterHotKey(own, 1, mods, vk) != FALSE;
-        UnregisterHotKey(own, 1);
-        DestroyWindow(own);
-        return free ? 0 : 1;
-    }
-    if (!std::strcmp(cmd, "endsession-cancelled")) {
-        // Another program refused the log-off: every window hears that the session goes on.
-        // Sent, not posted, so that every window has handled it when this returns.
-        DWORD_PTR result = 0;
-        return SendMessageTimeoutA(HWND_BROADCAST, WM_ENDSESSION, FALSE, 0, SMTO_ABORTIFHUNG, 5000, &result) ? 0 : 1;
     }
     if (!std::strcmp(cmd, "no-browser"))
         return 1;  // a launcher that finds no browser to start
