@@ -2,6 +2,7 @@
 // shape, accelerators and the context menu, system commands, hot keys and the tray icon.
 #include "ruler/ruler_wnd.h"
 
+#include "platform/tray_rules.h"
 #include "settings/ruler_settings.h"
 #include "resource.h"
 #include "ruler/input_rules.h"
@@ -195,8 +196,10 @@ LRESULT CRulerWnd::OnHotKey(WPARAM id)
 
 LRESULT CRulerWnd::OnTrayNotify(WPARAM id, LPARAM mouseMsg)
 {
-    // While a modal window of the ruler has it disabled, the icon only brings that forward.
-    if (UINT(mouseMsg) == WM_LBUTTONDBLCLK && IsWindowEnabled(m_hWnd)) {
+    // A double-click is the ruler's own Show/Hide. While a modal window of the ruler has it
+    // disabled, every click only brings that window forward (the icon's own handling).
+    const bool enabled = IsWindowEnabled(m_hWnd) != FALSE;
+    if (TrayClickAction(UINT(id), m_trayIcon.Data().uID, UINT(mouseMsg), enabled) == TrayClick::kFirstCommand) {
         ShowOrHide();
         return 1;
     }

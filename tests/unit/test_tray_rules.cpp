@@ -54,6 +54,7 @@ TEST(TrayRules, AnUpdateSendsOnlyWhatChanged)
 
 TEST(TrayRules, AClickWhileTheOwnerIsDisabledBringsItsModalWindowForward)
 {
+    // The menu and the double-click's Show/Hide would run under the modal window.
     for (std::uint32_t message : {kWmLButtonUp, kWmRButtonUp, kWmLButtonDblClk}) {
         EXPECT_EQ(TrayClickAction(1000, 1000, message, false), TrayClick::kFrontPopup) << message;
         EXPECT_NE(TrayClickAction(1000, 1000, message, true), TrayClick::kFrontPopup) << message;

@@ -8,7 +8,6 @@
 #include "color/color_flags.h"
 #include "platform/clipboard_win.h"
 #include "support/clipboard_holder.h"
-#include "support/modal_script.h"
 #include "resource.h"
 #include "ruler/view_flags.h"
 
@@ -301,38 +300,6 @@ TEST_F(Commands, TrayNotifications)
     const std::string longTip(300, 'x');
     EXPECT_TRUE(other.AddTrayIcon(f.Hwnd(), 1001, WM_TRAY_NOTIFY, longTip.c_str()));
     EXPECT_EQ(std::string(other.Data().szTip), longTip.substr(0, 127));
-}
-
-TEST_F(Commands, TrayClicksDuringAModalDialogOpenNothingUnderIt)
-{
-    HWND dlg = nullptr;
-    bool menu = true, rulerVisible = false;
-    int dialogs = 0, ticks = 0;
-    CModalScript script;
-    script.Then([&] { return (dlg = FindThreadDialog("Ruler Custom Scale")) != nullptr; })
-        .Then([&] {
-            for (LPARAM click : {WM_RBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
-                PostMessageA(f.Hwnd(), WM_TRAY_NOTIFY, IDR_MAINFRAME, click);
-            return true;
-        })
-        .Then([&] {
-            // Posted messages go before a tick: by the next one the clicks have been handled
-            // (a menu one of them opened runs this step from its own loop).
-            return ++ticks > 1;
-        })
-        .Then([&] {
-            HWND opened = FindWindowA("#32768", nullptr);
-            if ((menu = opened && IsWindowVisible(opened)))
-                EndMenu();
-            dialogs = CountThreadDialogs();
-            rulerVisible = IsWindowVisible(f.Hwnd()) != FALSE;
-            Click(dlg, IDCANCEL);
-            return true;
-        });
-    ASSERT_TRUE(script.Run([&] { f.ruler->OnMenuOrAcceleratorCommand(ID_SCALE_CUSTOM); })) << script.Failure();
-    EXPECT_FALSE(menu);
-    EXPECT_EQ(dialogs, 1);
-    EXPECT_TRUE(rulerVisible) << "the double-click did not hide the ruler under its dialog";
 }
 
 TEST_F(Commands, CopiesPutTextOnTheClipboardAndABusyClipboardLosesNothing)
