@@ -199,8 +199,8 @@ protected:
 private:
     int OnCreate();
     void OnDestroy();
-    // Posted by OnCreate: the tray icon is added after the ruler has been shown.
-    static constexpr UINT kMsgAddTrayIcon = WM_APP + 1;
+    // Posted by OnCreate: the window's icons and the tray icon, after the ruler is shown.
+    static constexpr UINT kMsgAddIcons = WM_APP + 1;
     // The tray icon with the tip from the version resource.
     void AddTrayIcon();
     // The shell's message that a task bar has been (re)created.

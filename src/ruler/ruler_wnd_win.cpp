@@ -143,7 +143,9 @@ LRESULT CRulerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         Default(msg, wParam, lParam);
         OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), HIWORD(lParam) != 0);
         return 0;
-    case kMsgAddTrayIcon:
+    case kMsgAddIcons:
+        SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, LPARAM(LoadCachedIcon(IDR_MAINFRAME)));
+        SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, LPARAM(LoadCachedSmallIcon(IDR_MAINFRAME)));
         AddTrayIcon();
         return 0;
     default:
@@ -159,11 +161,10 @@ LRESULT CRulerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 int CRulerWnd::OnCreate()
 {
     HINSTANCE inst = GetModuleHandleA(nullptr);
-    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, LPARAM(LoadCachedIcon(IDR_MAINFRAME)));
-    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, LPARAM(LoadCachedSmallIcon(IDR_MAINFRAME)));
-    // The shell takes its time over a new icon (a call into another process): the icon is
-    // added once the ruler is on the screen and the message loop runs.
-    PostMessageA(m_hWnd, kMsgAddTrayIcon, 0, 0);
+    // The icons are set once the ruler is on the screen and the message loop runs: until
+    // then the class icon stands for the window's own, and the shell takes its time over a
+    // new tray icon (a call into another process).
+    PostMessageA(m_hWnd, kMsgAddIcons, 0, 0);
     if (!m_hAccel)
         m_hAccel = LoadAcceleratorsA(inst, MAKEINTRESOURCEA(IDR_MAINFRAME));
     ModifyRulerStyle(0, GetStyle(), TRUE);
