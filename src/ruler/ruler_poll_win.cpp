@@ -1,7 +1,7 @@
 // The live-tracking poll: a window timer that follows the pointer with the guide line, the
 // dialog units of the window under it, the caption line and the magnifier. While the pointer
-// rests the timer stops, or slows to one tick a frame where raw input cannot wake the poll
-// (poll_rules.h has the rules).
+// rests the timer slows to a watchdog's pace where raw input wakes the poll, or to one tick a
+// frame where it does not (poll_rules.h has the rules).
 #include "ruler/ruler_wnd.h"
 
 #include "settings/ruler_settings.h"
@@ -22,16 +22,6 @@ constexpr UINT kFontQueryTimeoutMs = 50;
 // screens, whose moves do not come as raw mouse input.
 constexpr USHORT kUsagePageGeneric = 0x01, kUsageMouse = 0x02;
 constexpr USHORT kUsagePageDigitizer = 0x0D, kUsagePen = 0x02, kUsageTouchScreen = 0x04;
-
-// The ruler whose resting poll listens for another window coming to the front (one ruler
-// per process rests at a time; the hook's callback has no other way to it).
-CRulerWnd* g_pRestingRuler = nullptr;
-
-void CALLBACK OnForegroundChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
-{
-    if (g_pRestingRuler)
-        g_pRestingRuler->ForgetRawInputReach();
-}
 
 // The font of a window, as no font when it has none; false when the window did not answer
 // in time (it is busy or hung).
@@ -99,10 +89,7 @@ void CRulerWnd::ApplyPollPace()
     const PollPace pace = m_pollPacer.Pace();
     if (!m_nTimerId || pace == m_ePaceApplied)
         return;
-    const UINT period = CPollPacer::PeriodMs(pace);
-    if (period == 0) {
-        KillTimer(m_hWnd, kPollTimerId);
-    } else if (!SetTimer(m_hWnd, kPollTimerId, period, nullptr)) {
+    if (!SetTimer(m_hWnd, kPollTimerId, CPollPacer::PeriodMs(pace), nullptr)) {
         // As a failed start: off until the next UpdatePollTimer.
         StopPoll();
         return;
@@ -127,9 +114,6 @@ void CRulerWnd::ListenWhileResting(bool listen)
             m_nRawDevices = 3;
         else if (RegisterRawInputDevices(devices, 1, sizeof devices[0]))
             m_nRawDevices = 1;
-        m_hForegroundHook = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
-                                            &OnForegroundChanged, 0, 0, WINEVENT_OUTOFCONTEXT);
-        g_pRestingRuler = this;
     } else {
         if (m_nRawDevices) {
             const RAWINPUTDEVICE devices[] = {{kUsagePageGeneric, kUsageMouse, RIDEV_REMOVE, nullptr},
@@ -138,11 +122,6 @@ void CRulerWnd::ListenWhileResting(bool listen)
             RegisterRawInputDevices(devices, m_nRawDevices, sizeof devices[0]);
             m_nRawDevices = 0;
         }
-        if (m_hForegroundHook)
-            UnhookWinEvent(m_hForegroundHook);
-        m_hForegroundHook = nullptr;
-        if (g_pRestingRuler == this)
-            g_pRestingRuler = nullptr;
     }
     m_bRawInputListened = listen;
 }
@@ -155,19 +134,11 @@ void CRulerWnd::WakePoll()
     ApplyPollPace();
 }
 
-void CRulerWnd::ForgetRawInputReach()
-{
-    if (!m_nTimerId)
-        return;
-    m_pollPacer.Forget();
-    ApplyPollPace();
-}
-
 void CRulerWnd::OnRawInput()
 {
     // At the full rate the timer sees the move anyway; resting or asleep, this is the move's
     // first news, and the tick runs now rather than at the next timer tick.
-    if (m_nTimerId && m_pollPacer.OnRawInput(GetTickCount())) {
+    if (m_nTimerId && m_pollPacer.OnRawInput(GetTickCount(), std::uintptr_t(GetForegroundWindow()))) {
         ApplyPollPace();
         OnPollTimer();
     }
@@ -235,6 +206,10 @@ void CRulerWnd::OnPollTimer()
         RefreshCaptionAt(&screen, captured);
 
     if (m_nTimerId) {
+        // Read on every tick while it matters, whether the poll rests or not (under Wine a hook
+        // on foreground changes hears nothing).
+        if (m_pollPacer.WatchesForeground())
+            m_pollPacer.SeeForeground(std::uintptr_t(GetForegroundWindow()));
         m_pollPacer.AfterTick(tick.moved, m_fontUnderCursor.Pending(), GetTickCount());
         ApplyPollPace();
     }

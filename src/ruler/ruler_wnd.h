@@ -93,9 +93,6 @@ public:
     void OnRawInput();
     // Back to the full rate (the ruler moved under the pointer, a setting changed).
     void WakePoll();
-    // Another window came to the front or the ruler's activation changed: a sleeping poll
-    // rests with its frame timer until raw input shows again that it reaches the ruler.
-    void ForgetRawInputReach();
 
     // --- input (ruler_input_win.cpp) -------------------------------------------------
     bool PreTranslateMessage(MSG* msg) override;
@@ -158,13 +155,12 @@ public:
     int m_nUnitTwips = 15;
     int m_nLabelStep = 1;
     int m_nSubdivisions = 1;
-    // The poll's id while it runs, at any pace (the timer itself stops while it sleeps).
+    // The poll's id while it runs, at any pace.
     UINT_PTR m_nTimerId = 0;
     CPollPacer m_pollPacer;
     PollPace m_ePaceApplied = PollPace::Full;
     bool m_bRawInputListened = false;
     UINT m_nRawDevices = 0;
-    HWINEVENTHOOK m_hForegroundHook = nullptr;
     POINT m_ptGuide{};
     POINT m_ptLastCursor{};
     // A window without a font: lfHeight INT_MAX.

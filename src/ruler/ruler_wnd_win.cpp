@@ -98,9 +98,6 @@ LRESULT CRulerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_INPUT:
         OnRawInput();
         return Default(msg, wParam, lParam);
-    case WM_ACTIVATEAPP:
-        ForgetRawInputReach();
-        return Default(msg, wParam, lParam);
     case WM_LBUTTONDOWN:
         OnLButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;

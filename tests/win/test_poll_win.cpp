@@ -412,18 +412,35 @@ TEST(PollPace, RestsWithAFrameTimerWhereRawInputDoesNotCome)
     EXPECT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Resting) << "no sleep without raw input";
 }
 
-TEST(PollPace, SleepsWithoutATimerOnceRawInputAnnouncesAMove)
+// Runs the message loop until `done` holds (at most 2 s); whether it did.
+template <class Done>
+bool RunUntil(Done done)
 {
-    CRulerFixture f;
-    f.settings.m_nCaption = CI_POSITION;
-    ASSERT_TRUE(f.Create(RS_HORZ | RS_UNIT_PX, RECT{kLeft, kTop, kLeft + 400, kTop + 56}));
+    const DWORD start = GetTickCount();
+    bool now = done();
+    while (!now && GetTickCount() - start < 2000) {
+        RunFor(2);
+        now = done();
+    }
+    return now;
+}
+
+TEST(PollPace, SleepsWithAWatchdogOnceRawInputAnnouncesAMove)
+{
     // Another window in front, as where the ruler is used (Wine passes raw input on only while
     // some window is in front).
     FontWindow front(nullptr, kLeft + 500, kTop + 200);
+    FontWindow other(nullptr, kLeft + 560, kTop + 200);
     SetForegroundWindow(front.m_hWnd);
     PumpUntilIdle();
     ASSERT_EQ(GetForegroundWindow(), front.m_hWnd);
+    // The pointer is placed before the poll starts: a resting poll would take that move, which
+    // comes without raw input, for a verdict.
     ASSERT_TRUE(MovePointerTo(kLeft + 100, kTop + 100));
+    CRulerFixture f;
+    f.settings.m_nCaption = CI_POSITION;
+    ASSERT_TRUE(f.Create(RS_HORZ | RS_UNIT_PX, RECT{kLeft, kTop, kLeft + 400, kTop + 56}));
+    ASSERT_EQ(f.ruler->m_pollPacer.Reach(), RawInputReach::Unknown);
     RunFor(400);
     ASSERT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Resting);
     ASSERT_TRUE(SendPointerMove(kLeft + 150, kTop + 100));
@@ -431,14 +448,35 @@ TEST(PollPace, SleepsWithoutATimerOnceRawInputAnnouncesAMove)
     ASSERT_EQ(f.ruler->m_pollPacer.Reach(), RawInputReach::Delivered) << "WM_INPUT came for the move";
     RunFor(400);
     EXPECT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Asleep);
-    EXPECT_EQ(RunFor(300, f.Hwnd()), 0) << "no timer while the pointer rests";
+    const int ticks = RunFor(8 * kWatchdogPeriodMs, f.Hwnd());
+    EXPECT_GT(ticks, 0) << "the watchdog ticks";
+    EXPECT_LE(ticks, 9) << "and nothing faster";
     // The next move wakes it, and the caption follows without a timer tick to wait for.
     ASSERT_TRUE(SendPointerMove(kLeft + 200, kTop + 100));
     EXPECT_EQ(CaptionFollowing(f.Hwnd()), "follows");
     EXPECT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Full);
+    // Another window comes to the front while the poll runs at the full rate: raw input has to
+    // show again that it reaches the ruler before the poll sleeps.
+    SetForegroundWindow(other.m_hWnd);
+    EXPECT_TRUE(RunUntil([&] { return f.ruler->m_pollPacer.Reach() == RawInputReach::Unknown; }));
+    RunFor(400);
+    EXPECT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Resting);
+    ASSERT_TRUE(SendPointerMove(kLeft + 170, kTop + 100));
+    EXPECT_EQ(CaptionFollowing(f.Hwnd()), "follows");
     // The ruler moving under the still pointer wakes it too.
     RunFor(400);
     ASSERT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Asleep);
     SetWindowPos(f.Hwnd(), nullptr, kLeft - 10, kTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_EQ(CaptionFollowing(f.Hwnd()), "follows");
+    // A move without raw input (another program's SetCursorPos; under Wine, the pointer over
+    // the bare desktop) is found by the watchdog, and raw input is not trusted any more.
+    RunFor(400);
+    ASSERT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Asleep);
+    ASSERT_TRUE(MovePointerTo(kLeft + 120, kTop + 100));
+    EXPECT_EQ(CaptionFollowing(f.Hwnd()), "follows");
+    EXPECT_EQ(f.ruler->m_pollPacer.Reach(), RawInputReach::NotDelivered);
+    ASSERT_TRUE(SendPointerMove(kLeft + 180, kTop + 100));
+    EXPECT_EQ(CaptionFollowing(f.Hwnd()), "follows");
+    RunFor(400);
+    EXPECT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Resting);
 }
