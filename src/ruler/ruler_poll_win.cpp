@@ -14,24 +14,31 @@
 
 namespace {
 constexpr UINT_PTR kPollTimerId = 1;
-// How long the poll waits for another program's window to name its font. A hung window
-// must not freeze the ruler; one that has not answered is asked again on the next tick.
-constexpr UINT kFontQueryTimeoutMs = 50;
 
 // The pointing devices whose raw input wakes a resting poll: the mouse, and pens and touch
 // screens, whose moves do not come as raw mouse input.
 constexpr USHORT kUsagePageGeneric = 0x01, kUsageMouse = 0x02;
 constexpr USHORT kUsagePageDigitizer = 0x0D, kUsagePen = 0x02, kUsageTouchScreen = 0x04;
 
+// The whole milliseconds since `start` (from QueryPerformanceCounter): an answer that came
+// at once is 0 however the clock's milliseconds fall.
+std::uint32_t MsSince(const LARGE_INTEGER& start)
+{
+    LARGE_INTEGER now{}, frequency{};
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return frequency.QuadPart > 0 ? std::uint32_t((now.QuadPart - start.QuadPart) * 1000 / frequency.QuadPart) : 0;
+}
+
 // The font of a window, as no font when it has none; false when the window did not answer
-// in time (it is busy or hung).
-bool FontOfWindow(HWND hWnd, LOGFONTA* lf)
+// within timeoutMs (it is busy or hung).
+bool FontOfWindow(HWND hWnd, UINT timeoutMs, LOGFONTA* lf)
 {
     *lf = CRulerWnd::NoFont();
     if (!hWnd)
         return true;
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(hWnd, WM_GETFONT, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kFontQueryTimeoutMs, &result))
+    if (!SendMessageTimeoutA(hWnd, WM_GETFONT, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, timeoutMs, &result))
         return !IsWindow(hWnd);  // a window that is gone has no font to ask for again
     const HFONT font = reinterpret_cast<HFONT>(result);
     LOGFONTA got{};
@@ -147,14 +154,20 @@ void CRulerWnd::OnRawInput()
 bool CRulerWnd::TrackDialogUnits(POINT screen, DWORD style)
 {
     const HWND under = WindowFromPoint(screen);
-    if (!m_fontUnderCursor.NeedsAsking(under))
+    const DWORD now = GetTickCount();
+    const UINT timeout = m_fontUnderCursor.AskTimeoutMs(under, now);
+    if (timeout == 0)
         return false;
     LOGFONTA lf;
-    if (!FontOfWindow(under, &lf)) {
-        m_fontUnderCursor.NotAnswered();
+    LARGE_INTEGER start{};
+    QueryPerformanceCounter(&start);
+    const bool answered = FontOfWindow(under, timeout, &lf);
+    const std::uint32_t waited = MsSince(start);
+    if (!answered) {
+        m_fontUnderCursor.NotAnswered(under, now, waited);
         return false;
     }
-    if (!m_fontUnderCursor.Answered(under, lf))
+    if (!m_fontUnderCursor.Answered(under, lf, now, waited))
         return false;
     const SIZE base = CalcDialogBaseUnits(lf);
     if (base.cx == m_sizeDlgBase.cx && base.cy == m_sizeDlgBase.cy)

@@ -1,5 +1,5 @@
 // The live-tracking poll: when its timer runs, the guide line it inverts, the dialog units
-// it measures from the window under the pointer (and a busy window that must not stop it),
+// it measures from the window under the pointer (and a late window that must not stop it),
 // GDI objects over thousands of polls, and how it rests and wakes while the pointer rests.
 #include "settings/ruler_settings.h"
 #include "ruler/view_flags.h"
@@ -244,26 +244,40 @@ TEST(Poll, DialogBaseUnitsOfAFont)
     EXPECT_GE(unknown.cy, 30);
 }
 
-struct BusyWindow {
-    HANDLE ready, release, quit;
+struct LateWindow {
+    HANDLE ready, quit;
     HWND hwnd;
 };
 
-// A window with a large font on a thread of its own that stops answering until `release`,
-// as a busy program does, and then answers again until `quit`.
-DWORD WINAPI BusyWindowThread(void* p)
+// Whether the late window takes 40 ms to name its font, how often it was asked, and its own
+// window procedure.
+volatile LONG g_bLate = 1;
+LONG g_nFontQuestions = 0;
+WNDPROC g_pLateProc = nullptr;
+
+LRESULT CALLBACK AnswerLate(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    auto* s = static_cast<BusyWindow*>(p);
+    if (msg == WM_GETFONT) {
+        InterlockedIncrement(&g_nFontQuestions);
+        if (g_bLate)
+            Sleep(40);
+    }
+    return CallWindowProcA(g_pLateProc, hwnd, msg, wParam, lParam);
+}
+
+// A window with a large font on a thread of its own that answers WM_GETFONT late, as a busy
+// program does, until `quit`.
+DWORD WINAPI LateWindowThread(void* p)
+{
+    auto* s = static_cast<LateWindow*>(p);
     const LOGFONTA lf = Font("Tahoma", -24);
     CFontHandle font(CreateFontIndirectA(&lf));
     s->hwnd = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE | SS_NOTIFY,
                               kLeft + 250, kTop, 40, 40, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     SendMessageA(s->hwnd, WM_SETFONT, WPARAM(font.Get()), FALSE);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
+    g_pLateProc = WNDPROC(SetWindowLongPtrA(s->hwnd, GWLP_WNDPROC, LONG_PTR(&AnswerLate)));
     SetEvent(s->ready);
-    WaitForSingleObject(s->release, 10000);
+    MSG msg;
     while (MsgWaitForMultipleObjects(1, &s->quit, FALSE, 10000, QS_ALLINPUT) != WAIT_OBJECT_0)
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&msg);
@@ -271,13 +285,13 @@ DWORD WINAPI BusyWindowThread(void* p)
     return 0;
 }
 
-TEST(Poll, ABusyWindowUnderThePointerIsAskedAgainOnTheNextTick)
+TEST(Poll, AWindowThatAnswersLateIsAskedAgainAFewTimesASecond)
 {
-    BusyWindow busy{CreateEventA(nullptr, TRUE, FALSE, nullptr), CreateEventA(nullptr, TRUE, FALSE, nullptr),
-                    CreateEventA(nullptr, TRUE, FALSE, nullptr), nullptr};
-    HANDLE thread = CreateThread(nullptr, 0, &BusyWindowThread, &busy, 0, nullptr);
+    LateWindow late{CreateEventA(nullptr, TRUE, FALSE, nullptr), CreateEventA(nullptr, TRUE, FALSE, nullptr),
+                    nullptr};
+    HANDLE thread = CreateThread(nullptr, 0, &LateWindowThread, &late, 0, nullptr);
     ASSERT_NE(thread, nullptr);
-    ASSERT_EQ(WaitForSingleObject(busy.ready, 5000), WAIT_OBJECT_0);
+    ASSERT_EQ(WaitForSingleObject(late.ready, 5000), WAIT_OBJECT_0);
     const Size largeUnits = ToSize(CalcDialogBaseUnits(Font("Tahoma", -24)));
     ASSERT_NE(largeUnits, SystemBaseUnits());
 
@@ -287,26 +301,30 @@ TEST(Poll, ABusyWindowUnderThePointerIsAskedAgainOnTheNextTick)
         ASSERT_TRUE(f.Create(RS_HORZ | RS_UNIT_DU, RECT{kLeft, kTop, kLeft + 200, kTop + 56}));
         TakeOverPolls(f.ruler);
         ASSERT_TRUE(MovePointerTo(kLeft + 270, kTop + 20));
-        // Not answering: the poll goes on, and the window is not taken for one without a font.
+        // Late for a second of ticks: the poll goes on, asking a few times, and the window is
+        // not taken for one without a font.
         const DWORD start = GetTickCount();
-        f.ruler->OnPollTimer();
-        EXPECT_LT(GetTickCount() - start, 1000u);
-        EXPECT_NE(f.ruler->m_fontUnderCursor.LastWindow(), busy.hwnd);
+        while (GetTickCount() - start < 1000) {
+            Sleep(16);
+            f.ruler->OnPollTimer();
+        }
+        EXPECT_GE(g_nFontQuestions, 2);
+        EXPECT_LE(g_nFontQuestions, 5);
+        EXPECT_NE(f.ruler->m_fontUnderCursor.LastWindow(), late.hwnd);
         EXPECT_EQ(ToSize(f.ruler->m_sizeDlgBase), SystemBaseUnits());
-        // Answering again: the next tick asks, with the pointer where it was.
-        SetEvent(busy.release);
-        for (int tick = 0; tick < 100 && f.ruler->m_fontUnderCursor.LastWindow() != busy.hwnd; ++tick) {
+        // Answering in time again: a later tick asks, with the pointer where it was.
+        g_bLate = 0;
+        for (int tick = 0; tick < 100 && f.ruler->m_fontUnderCursor.LastWindow() != late.hwnd; ++tick) {
             Sleep(10);
             f.ruler->OnPollTimer();
         }
-        EXPECT_EQ(f.ruler->m_fontUnderCursor.LastWindow(), busy.hwnd);
+        EXPECT_EQ(f.ruler->m_fontUnderCursor.LastWindow(), late.hwnd);
         EXPECT_EQ(ToSize(f.ruler->m_sizeDlgBase), largeUnits);
     }
-    SetEvent(busy.release);
-    SetEvent(busy.quit);
+    SetEvent(late.quit);
     WaitForSingleObject(thread, 5000);
     CloseHandle(thread);
-    for (HANDLE h : {busy.ready, busy.release, busy.quit})
+    for (HANDLE h : {late.ready, late.quit})
         CloseHandle(h);
 }
 
