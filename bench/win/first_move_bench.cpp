@@ -18,6 +18,7 @@
 #include <windows.h>
 
 #include "bench_timing.h"
+#include "support/ruler_fixture.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -101,14 +102,8 @@ double MovePointer(Mover mover, int x, int y, double* asked = nullptr)
         SetCursorPos(x, y);
         return BenchNow();
     }
-    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = LONG((std::int64_t(x) * 65536 + cx - 1) / cx);
-    in.mi.dy = LONG((std::int64_t(y) * 65536 + cy - 1) / cy);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     const double now = BenchNow();
-    SendInput(1, &in, sizeof in);
+    SendPointerMove(x, y);
     return now;
 }
 

@@ -14,6 +14,7 @@
 #include "ruler/ruler_wnd.h"
 
 #include "bench_timing.h"
+#include "support/ruler_fixture.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -80,18 +81,6 @@ void TimeTicks(CRulerWnd* ruler, int ticks, const char* what)
     std::printf("poll tick after a move (%s; %d x %d px): median %.3f ms, with the caption repaint %.3f ms "
                 "(%d ticks)\n",
                 what, kLength, kThickness, BenchMedian(tick), BenchMedian(withPaint), ticks);
-}
-
-// Moves the pointer as a mouse does, through the input queue: raw input sees the move.
-void SendPointerMove(int x, int y)
-{
-    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = LONG((std::int64_t(x) * 65536 + cx - 1) / cx);
-    in.mi.dy = LONG((std::int64_t(y) * 65536 + cy - 1) / cy);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &in, sizeof in);
 }
 
 // The process's CPU share while the pointer rests, with the pace the poll is at.

@@ -381,19 +381,6 @@ int RunFor(DWORD ms, HWND hwnd = nullptr)
     return ticks;
 }
 
-// Moves the pointer as a mouse does, through the system's input queue (so raw input sees it,
-// unlike SetCursorPos).
-bool SendPointerMove(int x, int y)
-{
-    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = LONG((std::int64_t(x) * 65536 + cx - 1) / cx);
-    in.mi.dy = LONG((std::int64_t(y) * 65536 + cy - 1) / cy);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    return SendInput(1, &in, sizeof in) == 1;
-}
-
 // Runs the message loop until the ruler's caption shows the pointer's position (at most 2 s).
 std::string CaptionFollowing(HWND ruler)
 {
