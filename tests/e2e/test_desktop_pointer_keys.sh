@@ -45,8 +45,4 @@ wait_until 5 eval '[ "$(style_bit 0x4000)" != "$G0" ] && [ "$(style_bit 0x8000)"
 check "G and R after K change the guide and the magnifier" 0 $?
 
 stop_calyx
-view=$(reg_dump View)
-for kv in NotInTaskBar=1 Guide=$([ "$G0" == on ] && echo 0 || echo 1) Zoom=$([ "$M0" == on ] && echo 0 || echo 1); do
-  check "View\\${kv%%=*} after exit" "$kv" "$(echo "$view" | grep "^${kv%%=*}=")"
-done
 finish

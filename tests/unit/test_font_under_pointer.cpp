@@ -65,40 +65,31 @@ TEST(FontUnderPointer, AsksOnACrossingAndMeasuresOnAnotherFont)
 TEST(FontUnderPointer, ASlowWindowCostsAtMostItsBudgetInAnySecond)
 {
     // A tick every 16 ms for 20 s over windows 1 and 2 that never answer, 4 that answers as
-    // late as it may, and 3 that answers at once, in several orders; a wait overshoots its
-    // timeout by `late` ms, as a coarse system clock makes it. Every second, wherever it starts, holds at most 4 askings and
-    // kFontWaitBudgetMs of waiting per window (plus one overshoot).
-    const std::vector<std::vector<int>> walks = {{1}, {1, 3}, {1, 2}, {1, 3, 2, 3}, {2, 2, 2, 1, 1, 3}, {4, 3}};
+    // late as it may, and 3 that answers at once; a wait overshoots its timeout by `late` ms,
+    // as a coarse system clock makes it. No second, wherever it starts, holds more than 4
+    // askings of a window or more than its budget of waiting (plus one overshoot).
     for (std::uint32_t late : {0u, 15u}) {
-        for (const auto& walk : walks) {
+        for (const std::vector<int>& walk : std::vector<std::vector<int>>{{1}, {1, 3, 2, 3}, {2, 2, 1, 1, 3}, {4, 3}}) {
             Follow follow(kNone);
             std::map<int, std::vector<std::pair<std::uint32_t, std::uint32_t>>> asks;  // window: (at, waited)
-            std::uint32_t now = 5000;
-            for (int tick = 0; tick < 1250; ++tick, now += 16) {
-                const int under = walk[std::size_t(tick) % walk.size()];
+            for (std::uint32_t tick = 0, now = 5000; tick < 1250; ++tick, now += 16) {
+                const int under = walk[tick % walk.size()];
                 const std::uint32_t timeout = follow.AskTimeoutMs(under, now);
-                if (!timeout)
-                    continue;
-                if (under == 3) {
-                    follow.Answered(under, 7, now, 0);
-                    continue;
-                }
-                const std::uint32_t waited = timeout + late;
-                if (under == 4)
-                    follow.Answered(under, 8, now, waited);
-                else
+                const std::uint32_t waited = under == 3 ? 0 : timeout + late;
+                if (timeout && (under == 3 || under == 4))
+                    follow.Answered(under, under, now, waited);
+                else if (timeout)
                     follow.NotAnswered(under, now, waited);
-                asks[under].push_back({now, waited});
-                now += waited;
+                if (timeout && under != 3)
+                    asks[under].push_back({now, waited});
+                now += timeout ? waited : 0;
             }
             for (const auto& [window, list] : asks) {
                 EXPECT_GE(list.size(), 20u) << "window " << window << " is still asked";
-                for (std::size_t i = 0; i < list.size(); ++i) {
+                for (auto first = list.begin(); first != list.end(); ++first) {
                     std::uint32_t count = 0, waited = 0;
-                    for (std::size_t j = i; j < list.size() && list[j].first - list[i].first < 1000; ++j) {
-                        ++count;
-                        waited += list[j].second;
-                    }
+                    for (auto a = first; a != list.end() && a->first - first->first < 1000; ++a, ++count)
+                        waited += a->second;
                     EXPECT_LE(count, 4u) << "window " << window << ", late " << late;
                     EXPECT_LE(waited, kFontWaitBudgetMs + late) << "window " << window << ", late " << late;
                 }

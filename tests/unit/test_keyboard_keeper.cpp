@@ -4,48 +4,18 @@
 
 #include <string>
 
-namespace {
-
-// A script of events, one letter each: S the command starts with the ruler in front, s without;
-// H the ruler is hidden; E the command ends; then looks at who is in front, R the ruler,
-// N nobody, n nobody while the ruler cannot have the keyboard, O a window of the program's
-// own, X another program's. The clock advances 10 ms per letter, '_' 1 s. Returns one letter
-// per look: T when the ruler takes the keyboard back, - when not.
-std::string RunScript(const char* script)
-{
-    CKeyboardKeeper k;
-    std::string out;
-    std::uint32_t now = 5000;
-    for (const char* c = script; *c; ++c, now += 10) {
-        switch (*c) {
-        case 'S': k.CommandStarts(true); break;
-        case 's': k.CommandStarts(false); break;
-        case 'H': k.RulerHidden(); break;
-        case 'E': k.CommandEnded(now); break;
-        case '_': now += 1000; break;
-        default: {
-            const FrontWindow front = *c == 'R'   ? FrontWindow::kRuler
-                                      : *c == 'O' ? FrontWindow::kOwnWindow
-                                      : *c == 'X' ? FrontWindow::kOther
-                                                  : FrontWindow::kNobody;
-            out += k.TakeBack(front, *c != 'n', now) ? 'T' : '-';
-        }
-        }
-    }
-    return out;
-}
-
-} // namespace
-
 TEST(KeyboardKeeper, TakesTheKeyboardBackOnceAfterACommandThatHidTheRuler)
 {
+    // One letter per event, 10 ms apart ('_': a second): S a command starts with the ruler in
+    // front, s without; H the ruler is hidden; E the command ends; looks at who is in front:
+    // R the ruler, N nobody, n nobody while the ruler cannot have the keyboard, O a window of
+    // the program's own, X another program's. One letter per look: T the keyboard is taken back.
     const struct {
         const char* what;
         const char* script;
         const char* want;
     } cases[] = {
-        {"Wine: the loss comes after the command", "SHERN", "-T"},
-        {"and only once", "SHENNN", "T--"},
+        {"Wine: the loss comes after the command, and is taken back once", "SHERNN", "-T-"},
         {"looked at while the command runs", "SHNERN", "--T"},
         {"Windows: nobody in front much later is no loss of this command's", "SHER_N", "--"},
         {"a command that does not hide the ruler", "SERN", "--"},
@@ -56,6 +26,28 @@ TEST(KeyboardKeeper, TakesTheKeyboardBackOnceAfterACommandThatHidTheRuler)
         {"the ruler stays hidden (V)", "SHEn", "-"},
         {"the next command starts afresh", "SHESERN", "--"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(RunScript(c.script), c.want) << c.what;
+    for (const auto& c : cases) {
+        CKeyboardKeeper k;
+        std::string got;
+        std::uint32_t now = 5000;
+        for (const char* e = c.script; *e; ++e, now += 10) {
+            if (*e == 'S' || *e == 's')
+                k.CommandStarts(*e == 'S');
+            else if (*e == 'H')
+                k.RulerHidden();
+            else if (*e == 'E')
+                k.CommandEnded(now);
+            else if (*e == '_')
+                now += 1000;
+            else
+                got += k.TakeBack(*e == 'R'   ? FrontWindow::kRuler
+                                  : *e == 'O' ? FrontWindow::kOwnWindow
+                                  : *e == 'X' ? FrontWindow::kOther
+                                              : FrontWindow::kNobody,
+                                  *e != 'n', now)
+                           ? 'T'
+                           : '-';
+        }
+        EXPECT_EQ(got, c.want) << c.what;
+    }
 }

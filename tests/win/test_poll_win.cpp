@@ -1,5 +1,5 @@
 // The live-tracking poll: when its timer runs, the guide line it inverts, the dialog units
-// it measures from the window under the pointer (and a late window that must not stop it),
+// it measures from the window under the pointer (and a busy window that must not stop it),
 // GDI objects over thousands of polls, and how it rests and wakes while the pointer rests.
 #include "settings/ruler_settings.h"
 #include "ruler/view_flags.h"
@@ -244,40 +244,37 @@ TEST(Poll, DialogBaseUnitsOfAFont)
     EXPECT_GE(unknown.cy, 30);
 }
 
-struct LateWindow {
-    HANDLE ready, quit;
+struct BusyWindow {
+    HANDLE ready, release, quit;
     HWND hwnd;
 };
-
-// Whether the late window takes 40 ms to name its font, how often it was asked, and its own
-// window procedure.
-volatile LONG g_bLate = 1;
+BusyWindow* g_pBusy = nullptr;
+WNDPROC g_pBusyProc = nullptr;
 LONG g_nFontQuestions = 0;
-WNDPROC g_pLateProc = nullptr;
 
 LRESULT CALLBACK AnswerLate(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_GETFONT) {
         InterlockedIncrement(&g_nFontQuestions);
-        if (g_bLate)
+        if (WaitForSingleObject(g_pBusy->release, 0) != WAIT_OBJECT_0)
             Sleep(40);
     }
-    return CallWindowProcA(g_pLateProc, hwnd, msg, wParam, lParam);
+    return CallWindowProcA(g_pBusyProc, hwnd, msg, wParam, lParam);
 }
 
-// A window with a large font on a thread of its own that answers WM_GETFONT late, as a busy
-// program does, until `quit`.
-DWORD WINAPI LateWindowThread(void* p)
+// A window with a large font on a thread of its own that answers WM_GETFONT late until
+// `release`, as a busy program does, and then in time until `quit`.
+DWORD WINAPI BusyWindowThread(void* p)
 {
-    auto* s = static_cast<LateWindow*>(p);
+    auto* s = static_cast<BusyWindow*>(p);
     const LOGFONTA lf = Font("Tahoma", -24);
     CFontHandle font(CreateFontIndirectA(&lf));
     s->hwnd = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE | SS_NOTIFY,
                               kLeft + 250, kTop, 40, 40, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     SendMessageA(s->hwnd, WM_SETFONT, WPARAM(font.Get()), FALSE);
-    g_pLateProc = WNDPROC(SetWindowLongPtrA(s->hwnd, GWLP_WNDPROC, LONG_PTR(&AnswerLate)));
-    SetEvent(s->ready);
+    g_pBusyProc = WNDPROC(SetWindowLongPtrA(s->hwnd, GWLP_WNDPROC, LONG_PTR(&AnswerLate)));
     MSG msg;
+    SetEvent(s->ready);
     while (MsgWaitForMultipleObjects(1, &s->quit, FALSE, 10000, QS_ALLINPUT) != WAIT_OBJECT_0)
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&msg);
@@ -285,13 +282,14 @@ DWORD WINAPI LateWindowThread(void* p)
     return 0;
 }
 
-TEST(Poll, AWindowThatAnswersLateIsAskedAgainAFewTimesASecond)
+TEST(Poll, ABusyWindowUnderThePointerIsAskedAgainAFewTimesASecond)
 {
-    LateWindow late{CreateEventA(nullptr, TRUE, FALSE, nullptr), CreateEventA(nullptr, TRUE, FALSE, nullptr),
-                    nullptr};
-    HANDLE thread = CreateThread(nullptr, 0, &LateWindowThread, &late, 0, nullptr);
+    BusyWindow busy{CreateEventA(nullptr, TRUE, FALSE, nullptr), CreateEventA(nullptr, TRUE, FALSE, nullptr),
+                    CreateEventA(nullptr, TRUE, FALSE, nullptr), nullptr};
+    g_pBusy = &busy;
+    HANDLE thread = CreateThread(nullptr, 0, &BusyWindowThread, &busy, 0, nullptr);
     ASSERT_NE(thread, nullptr);
-    ASSERT_EQ(WaitForSingleObject(late.ready, 5000), WAIT_OBJECT_0);
+    ASSERT_EQ(WaitForSingleObject(busy.ready, 5000), WAIT_OBJECT_0);
     const Size largeUnits = ToSize(CalcDialogBaseUnits(Font("Tahoma", -24)));
     ASSERT_NE(largeUnits, SystemBaseUnits());
 
@@ -303,28 +301,26 @@ TEST(Poll, AWindowThatAnswersLateIsAskedAgainAFewTimesASecond)
         ASSERT_TRUE(MovePointerTo(kLeft + 270, kTop + 20));
         // Late for a second of ticks: the poll goes on, asking a few times, and the window is
         // not taken for one without a font.
-        const DWORD start = GetTickCount();
-        while (GetTickCount() - start < 1000) {
-            Sleep(16);
+        for (const DWORD start = GetTickCount(); GetTickCount() - start < 1000; Sleep(16))
             f.ruler->OnPollTimer();
-        }
         EXPECT_GE(g_nFontQuestions, 2);
         EXPECT_LE(g_nFontQuestions, 5);
-        EXPECT_NE(f.ruler->m_fontUnderCursor.LastWindow(), late.hwnd);
+        EXPECT_NE(f.ruler->m_fontUnderCursor.LastWindow(), busy.hwnd);
         EXPECT_EQ(ToSize(f.ruler->m_sizeDlgBase), SystemBaseUnits());
         // Answering in time again: a later tick asks, with the pointer where it was.
-        g_bLate = 0;
-        for (int tick = 0; tick < 100 && f.ruler->m_fontUnderCursor.LastWindow() != late.hwnd; ++tick) {
+        SetEvent(busy.release);
+        for (int tick = 0; tick < 100 && f.ruler->m_fontUnderCursor.LastWindow() != busy.hwnd; ++tick) {
             Sleep(10);
             f.ruler->OnPollTimer();
         }
-        EXPECT_EQ(f.ruler->m_fontUnderCursor.LastWindow(), late.hwnd);
+        EXPECT_EQ(f.ruler->m_fontUnderCursor.LastWindow(), busy.hwnd);
         EXPECT_EQ(ToSize(f.ruler->m_sizeDlgBase), largeUnits);
     }
-    SetEvent(late.quit);
+    SetEvent(busy.release);
+    SetEvent(busy.quit);
     WaitForSingleObject(thread, 5000);
     CloseHandle(thread);
-    for (HANDLE h : {late.ready, late.quit})
+    for (HANDLE h : {busy.ready, busy.release, busy.quit})
         CloseHandle(h);
 }
 
@@ -417,19 +413,6 @@ TEST(PollPace, RestsWithAFrameTimerWhereRawInputDoesNotCome)
     EXPECT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Resting) << "no sleep without raw input";
 }
 
-// Runs the message loop until `done` holds (at most 2 s); whether it did.
-template <class Done>
-bool RunUntil(Done done)
-{
-    const DWORD start = GetTickCount();
-    bool now = done();
-    while (!now && GetTickCount() - start < 2000) {
-        RunFor(2);
-        now = done();
-    }
-    return now;
-}
-
 TEST(PollPace, SleepsWithAWatchdogOnceRawInputAnnouncesAMove)
 {
     // Another window in front, as where the ruler is used (Wine passes raw input on only while
@@ -463,7 +446,10 @@ TEST(PollPace, SleepsWithAWatchdogOnceRawInputAnnouncesAMove)
     // Another window comes to the front while the poll runs at the full rate: raw input has to
     // show again that it reaches the ruler before the poll sleeps.
     SetForegroundWindow(other.m_hWnd);
-    EXPECT_TRUE(RunUntil([&] { return f.ruler->m_pollPacer.Reach() == RawInputReach::Unknown; }));
+    const DWORD changed = GetTickCount();
+    while (f.ruler->m_pollPacer.Reach() != RawInputReach::Unknown && GetTickCount() - changed < 2000)
+        RunFor(5);
+    EXPECT_EQ(f.ruler->m_pollPacer.Reach(), RawInputReach::Unknown);
     RunFor(400);
     EXPECT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Resting);
     ASSERT_TRUE(SendPointerMove(kLeft + 170, kTop + 100));
