@@ -12,6 +12,34 @@ CALYX_PIDS=()
 
 say() { printf '== %s\n' "$*" >&2; }
 
+# A stage's result: said, and kept in $CALYX_RESULTS (a file) when that is set, for the
+# summary at the end of scripts/test.
+calyx_result() {
+  say "result: $*"
+  [ -n "${CALYX_RESULTS:-}" ] && printf '%s\n' "$*" >>"$CALYX_RESULTS"
+  return 0
+}
+
+# What ctest's last summary line in LOG says: "passed, 32 of 32" or "FAILED: 2 of 32 failed".
+calyx_ctest_outcome() {
+  awk '/tests passed, [0-9]+ tests? failed out of [0-9]+/ { failed = $4; total = $NF; seen = 1 }
+       END { if (!seen) print "FAILED: ctest reported no result";
+             else if (failed == 0) printf "passed, %d of %d\n", total, total;
+             else printf "FAILED: %d of %d failed\n", failed, total }' "$1"
+}
+
+# The test cases that skipped, from the XML files Google Test wrote into DIR: "N test cases
+# skipped (REASON)", or nothing when none did.
+calyx_gtest_skips() {
+  cat "$1"/*.xml 2>/dev/null | python3 -c '
+import html, re, sys
+reasons = [html.unescape(r) for r in re.findall(r"<skipped message=\"([^\"]*)\"", sys.stdin.read())]
+if reasons:
+    first = re.sub(r"^.*?\n", "", reasons[0]).strip() or reasons[0]
+    plural = "s" if len(reasons) > 1 else ""
+    print(f"{len(reasons)} test case{plural} skipped ({first})")'
+}
+
 # Whether this kernel runs 32-bit x86 programs: a 93-byte i386 program that only exits with
 # 0. Some kernels are built without 32-bit support; there 32-bit Wine cannot start, and with
 # it installed Debian's `wine` command tries it first and fails for every program.

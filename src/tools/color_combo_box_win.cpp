@@ -63,6 +63,8 @@ void CColorComboBox::DrawItem(const DRAWITEMSTRUCT& item) const
     const ColorItemPaint paint = PaintOfColorItem((item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) != 0,
                                                   item.itemID != UINT(-1), color, FromRECT(item.rcItem));
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    // The text colour is the one the system keeps readable on the item's background.
+    const COLORREF ink = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
     if (paint.background)
         FillRectWith(item.hDC, item.rcItem, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     if (paint.content == ColorItemPaint::kText) {
@@ -70,13 +72,15 @@ void CColorComboBox::DrawItem(const DRAWITEMSTRUCT& item) const
         const LRESULT n = SendMessageA(m_hWnd, CB_GETLBTEXTLEN, item.itemID, 0);
         if (n != CB_ERR && n < LRESULT(sizeof text))
             SendMessageA(m_hWnd, CB_GETLBTEXT, item.itemID, reinterpret_cast<LPARAM>(text));
-        const COLORREF oldText = SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        const COLORREF oldText = SetTextColor(item.hDC, ink);
         const int oldMode = SetBkMode(item.hDC, TRANSPARENT);
         RECT rc = item.rcItem;
         DrawTextA(item.hDC, text, -1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
         SetBkMode(item.hDC, oldMode);
         SetTextColor(item.hDC, oldText);
     } else if (paint.content == ColorItemPaint::kSwatch) {
-        FillRectWith(item.hDC, ToRECT(paint.swatch), COLORREF(color));
+        FillRectWith(item.hDC, ToRECT(paint.swatch), ink);
+        if (!paint.fill.IsEmpty())
+            FillRectWith(item.hDC, ToRECT(paint.fill), COLORREF(color));
     }
 }

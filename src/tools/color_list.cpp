@@ -57,6 +57,9 @@ ColorItemPaint PaintOfColorItem(bool drawAsked, bool hasEntry, std::uint32_t col
     if (!swatch.IsEmpty()) {
         paint.content = ColorItemPaint::kSwatch;
         paint.swatch = swatch;
+        const Rect fill{swatch.left + 1, swatch.top + 1, swatch.right - 1, swatch.bottom - 1};
+        if (!fill.IsEmpty())
+            paint.fill = fill;
     }
     return paint;
 }

@@ -30,12 +30,14 @@ struct ColorItemPaint {
     enum Content { kNothing, kText, kSwatch };
     bool background = false;  // the item's rectangle filled in the list's colour (the highlight when selected)
     Content content = kNothing;
-    Rect swatch;              // with kSwatch: the colour's rectangle
+    Rect swatch;              // with kSwatch: the swatch, its outermost pixels a frame in the item's text colour
+    Rect fill;                // with kSwatch: the colour inside the frame (empty when the swatch is all frame)
 };
 
 // A paint request for the entry `color` in `item`: nothing unless the whole item or its
 // selection is to be drawn (`drawAsked`); the field of a list with no selection
 // (`hasEntry` false) shows only the background, as its item data would read as black;
 // "Default" shows its text; a colour a swatch 2 pixels inside the item, none when that
-// leaves nothing.
+// leaves nothing. The swatch has a 1-pixel frame so that a colour equal to the list's own
+// (white on a white list) still shows as a swatch.
 ColorItemPaint PaintOfColorItem(bool drawAsked, bool hasEntry, std::uint32_t color, const Rect& item);

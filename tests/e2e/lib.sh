@@ -17,11 +17,14 @@ e2e_cleanup() {
   # Never leave a key or button held on a display others use.
   xdotool keyup shift keyup ctrl keyup alt mouseup 1 mouseup 3 >/dev/null 2>&1
   local pid
-  for pid in "${E2E_PIDS[@]}"; do
+  if [ ${#E2E_PIDS[@]} -gt 0 ]; then
     wine "$CALYX_PROBE" close 3 >/dev/null 2>&1 </dev/null || true
-    kill "$pid" 2>/dev/null || true
-  done
-  for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+    for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${E2E_PIDS[@]}"; do
+      wait_until 5 not_running "$pid"
+      wait "$pid" 2>/dev/null || true
+    done
+  fi
   E2E_PIDS=()
   rm -rf "$E2E_WORK"
 }
@@ -92,26 +95,45 @@ for line in sys.stdin:
     print(f"{name}={data}")'
 }
 
-# Starts calyx.exe and waits until its window exists and has been placed (it may be hidden).
-# Sets RULER_LINE to the probe's report (empty when no ruler appeared) and RULER_PID.
+# How a program is started: plain `wine` unless CALYX_LAUNCH names another launcher (such as
+# "wine start /wait /unix", which runs the program as a process of its own, the way the 32-bit
+# loader runs an x86-64 program). Nothing here assumes that the process started is the
+# program's: the ruler is found by its window, and followed by the process that owns it.
+read -r -a E2E_LAUNCH <<<"${CALYX_LAUNCH:-wine}"
+launch() { "${E2E_LAUNCH[@]}" "$@" >/dev/null 2>&1 </dev/null & E2E_PIDS+=($!); }
+
+# Starts calyx.exe and waits until a ruler window that was not there before exists and has
+# been placed (it may be hidden). Sets RULER_LINE to the probe's report of it (empty when none
+# appeared), WID to its X window and RULER_PID to the process that owns that window.
 start_calyx() {
-  wine "$CALYX_EXE" >/dev/null 2>&1 </dev/null &
-  RULER_PID=$!
-  E2E_PIDS+=("$RULER_PID")
-  RULER_LINE=$(probe wait 20)
+  local before
+  before=$(probe xwins)
+  launch "$CALYX_EXE"
+  # shellcheck disable=SC2086  # the X windows of the rulers already running, one argument each
+  RULER_LINE=$(probe wait 20 $before)
+  WID=$(echo "$RULER_LINE" | field XWIN)
+  [ "$WID" == 0 ] && WID=""
+  RULER_PID=""
+  [ -n "$WID" ] && RULER_PID=$(xdotool getwindowpid "$WID" 2>/dev/null)
+  [ -n "$RULER_PID" ] && E2E_PIDS+=("$RULER_PID")
 }
 
-# start_calyx, then WID: the ruler's X window. Ends the session when no ruler appeared.
+# start_calyx, then ends the session when no ruler window appeared.
 start_ruler_window() {
   start_calyx
-  WID=$(ruler_wid "$RULER_PID")
-  [ -n "$WID" ] || { echo "FAIL: no ruler window appeared"; exit 1; }
+  [ -n "$WID" ] && [ -n "$RULER_PID" ] || { echo "FAIL: no ruler window appeared"; exit 1; }
 }
 
 # Closes every ruler with its Close command and waits until their processes have ended, so
 # that their settings are written before anything reads or changes the registry.
 stop_calyx() {
   probe close 20 >/dev/null || { echo "FAIL: a ruler did not end on Close" >&2; E2E_FAILS=$((E2E_FAILS + 1)); }
+  end_processes
+}
+
+# Waits (at most 10 s each) until the processes started or followed have ended, then forgets
+# them; one that is still there is killed.
+end_processes() {
   local pid
   for pid in "${E2E_PIDS[@]}"; do
     wait_until 10 not_running "$pid" || kill "$pid" 2>/dev/null
@@ -155,8 +177,6 @@ pointer_to() {
 # output_is WANT COMMAND...: whether the command prints exactly WANT (for wait_until).
 output_is() { local want=$1; shift; [ "$("$@")" == "$want" ]; }
 
-# The ruler's X window (by process: other Calyx windows may share the display).
-ruler_wid() { xdotool search --all --pid "$1" --name '^Calyx' 2>/dev/null | head -n 1; }
 # "x y w h" of a window, from xdotool's geometry report.
 geometry() {
   timeout 5 xdotool getwindowgeometry "$1" 2>/dev/null |
@@ -210,17 +230,24 @@ CALYX_TARGET=$(dirname "$CALYX_PROBE")/win_sizing_target.exe
 TARGET_PID=""
 # "left top right bottom style text" of a top-level window by title, or of its control by id.
 target_rect() { timeout 30 wine "$CALYX_TARGET" rect "$@" </dev/null 2>/dev/null | tr -d '\r'; }
+TARGET_LAUNCHER=""
 start_targets() {
-  wine "$CALYX_TARGET" show >/dev/null 2>&1 </dev/null &
-  TARGET_PID=$!
-  E2E_PIDS+=("$TARGET_PID")
+  launch "$CALYX_TARGET" show
+  TARGET_LAUNCHER=${E2E_PIDS[-1]}
   wait_until 20 target_rect "Sizing target: borderless" >/dev/null ||
     { echo "FAIL: the target windows did not appear" >&2; E2E_FAILS=$((E2E_FAILS + 1)); }
+  local w
+  w=$(xdotool search --all --name '^Sizing target: resizable$' 2>/dev/null | head -n 1)
+  TARGET_PID=$([ -n "$w" ] && xdotool getwindowpid "$w" 2>/dev/null)
+  [ -n "$TARGET_PID" ] && E2E_PIDS+=("$TARGET_PID")
 }
 stop_targets() {
-  kill "$TARGET_PID" 2>/dev/null
-  wait "$TARGET_PID" 2>/dev/null
   local pid kept=()
-  for pid in "${E2E_PIDS[@]}"; do [ "$pid" == "$TARGET_PID" ] || kept+=("$pid"); done
+  for pid in $TARGET_PID $TARGET_LAUNCHER; do
+    kill "$pid" 2>/dev/null
+    wait_until 10 not_running "$pid"
+    wait "$pid" 2>/dev/null
+  done
+  for pid in "${E2E_PIDS[@]}"; do [ "$pid" == "$TARGET_PID" ] || [ "$pid" == "$TARGET_LAUNCHER" ] || kept+=("$pid"); done
   E2E_PIDS=("${kept[@]}")
 }

@@ -16,8 +16,7 @@ caption_over_scale() {
   reg_set View Guide REG_DWORD 0
   xdotool mousemove 640 960
   start_calyx
-  local wid x y w h
-  wid=$(ruler_wid "$RULER_PID")
+  local wid=$WID x y w h
   if [ -z "$wid" ]; then
     echo "no ruler window"
   else

@@ -13,13 +13,13 @@ WINEBROWSER_KEY='HKCU\Software\Wine\WineBrowser'
 
 cleanup() {
   e2e_cleanup
-  timeout 30 wine reg delete "$HTTP_KEY" /f </dev/null >/dev/null 2>&1
-  timeout 30 wine reg delete "$WINEBROWSER_KEY" /f </dev/null >/dev/null 2>&1
+  timeout 30 wine reg delete "$HTTP_KEY" /f "$REG_VIEW" </dev/null >/dev/null 2>&1
+  timeout 30 wine reg delete "$WINEBROWSER_KEY" /f "$REG_VIEW" </dev/null >/dev/null 2>&1
 }
 trap cleanup EXIT
 
 set_browser() {
-  timeout 30 wine reg add "$HTTP_KEY\\shell\\open\\command" /ve /d "$1" /f </dev/null >/dev/null 2>&1
+  timeout 30 wine reg add "$HTTP_KEY\\shell\\open\\command" /ve /d "$1" /f "$REG_VIEW" </dev/null >/dev/null 2>&1
 }
 lines() { [ -f "$URLS" ] && wc -l <"$URLS" | tr -d ' ' || echo 0; }
 has_lines() { [ "$(lines)" -ge "$1" ]; }
@@ -40,12 +40,10 @@ activate() { # WINDOW TITLE-PATTERN
 WIN_URLS=$(winepath -w "$URLS" 2>/dev/null)
 WIN_PROBE=$(winepath -w "$CALYX_PROBE" 2>/dev/null)
 set_browser "\"$WIN_PROBE\" browser \"$WIN_URLS\" \"%1\""
-timeout 30 wine reg add "$WINEBROWSER_KEY" /v Browsers /d calyx-no-browser /f </dev/null >/dev/null 2>&1
+timeout 30 wine reg add "$WINEBROWSER_KEY" /v Browsers /d calyx-no-browser /f "$REG_VIEW" </dev/null >/dev/null 2>&1
 
 reset_settings
-start_calyx
-WID=$(ruler_wid "$RULER_PID")
-[ -n "$WID" ] || { echo "FAIL: no ruler window appeared"; exit 1; }
+start_ruler_window
 
 # F1 on the ruler: the manual at its start.
 xdotool windowfocus --sync "$WID"

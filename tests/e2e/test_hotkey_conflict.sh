@@ -7,8 +7,7 @@ store_ctrl_alt_f9_f10
 
 start_calyx
 check "first instance shows no message" 1 "$(probe msgbox 2 >/dev/null && echo 0 || echo 1)"
-wine "$CALYX_EXE" >/dev/null 2>&1 </dev/null &
-E2E_PIDS+=($!)
+launch "$CALYX_EXE"
 text=$(probe msgbox 20)
 check "the error names code 1409" "Error #1409: " "${text:0:13}"
 probe msgbox-ok >/dev/null

@@ -117,6 +117,5 @@ check "Shift+Down" "$((X + 1)) $((Y + 1)) $((W - 1)) $((H + 1))" "$G4"
 # Alt+F4 closes it and the program ends.
 xdotool key alt+F4
 check "the program ends on Alt+F4" 0 "$(wait_until 10 not_running "$RULER_PID"; echo $?)"
-wait "$RULER_PID" 2>/dev/null
-E2E_PIDS=()
+end_processes
 finish

@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
 """Checks the user manual (docs/manual.html) the program carries and opens for Help:
 
-- it stands alone (no script, style sheet, image or page it would have to load);
+- it stands alone (no script, style sheet or page it would have to load; its one picture, the
+  ruler with its parts named, is inside it, the very PNG scripts/screenshots made);
+- it has its sections on what the program needs, removing it, the version history (with the
+  version of res/version.h) and the license (the text of LICENSE), and spells the menu words
+  as the menus do ("Color", "Centimeter");
 - every in-page link and every section the program opens (the topics its code hands to
   ShowHelpTopic, and those the sizing tool's dialogs use) has its anchor, and no id is doubled;
 - its table of keys lists exactly the keys of the accelerator table in res/calyx.rc;
@@ -9,6 +13,7 @@
   section in place, and takes screenshots of its first screen and of the whole page to look at.
 
 Usage: check_manual.py SOURCE_DIR OUTPUT_DIR"""
+import base64
 import html.parser
 import os
 import pathlib
@@ -24,6 +29,12 @@ TOPIC_CALL = re.compile(r'ShowHelpTopic\(\s*[^,()]+,\s*"([^"]*)"\s*\)')
 # A topic named once as a constant: const char kHelpTopic[] = "sizing-tool";
 TOPIC_CONSTANT = re.compile(r'kHelpTopic\w*\s*\[\]\s*=\s*"([^"]*)"')
 ACCEL_LINE = re.compile(r'^\s*("(.)"|VK_\w+)\s*,\s*(\w+)\s*,\s*VIRTKEY((?:\s*,\s*\w+)*)\s*$')
+# Sections a reader must find besides those linked or opened by the program.
+REQUIRED = {"requirements", "ruler-parts", "removing", "history", "license"}
+PICTURE = "ruler-parts-picture"
+PNG_DATA = "data:image/png;base64,"
+# The menus' spelling; the manual must not hide a menu word from a reader's search.
+OTHER_SPELLING = re.compile(r"\b(colours?|centimetres?|millimetres?)\b", re.I)
 KEY_NAMES = {"VK_HOME": "Home", "VK_F1": "F1", "VK_END": "End", "VK_INSERT": "Insert", "VK_DELETE": "Delete"}
 
 
@@ -34,7 +45,10 @@ class Page(html.parser.HTMLParser):
         self.links = []
         self.loads = []
         self.accel_keys = []
+        self.pictures = {}
+        self.license = ""
         self._in_accel = False
+        self._in_license = False
         self._accel_text = ""
 
     def handle_starttag(self, tag, attrs):
@@ -43,27 +57,34 @@ class Page(html.parser.HTMLParser):
             self.ids.append(a["id"])
         if tag == "a" and "href" in a:
             self.links.append(a["href"])
-        if tag in ("script", "img", "iframe", "object", "embed", "video", "audio"):
+        if tag in ("script", "iframe", "object", "embed", "video", "audio"):
             self.loads.append(f"<{tag}>")
         if tag == "link":
             self.loads.append(f"<link href={a.get('href')}>")
-        if "src" in a:
-            self.loads.append(f"src={a['src']}")
+        if tag == "img" and a.get("src", "").startswith(PNG_DATA):
+            self.pictures[a.get("id")] = a
+        elif "src" in a or tag == "img":
+            self.loads.append(f"<{tag} src={a.get('src', '')[:80]}>")
         style = a.get("style", "")
         if "url(" in style:
             self.loads.append(f"style={style}")
         if tag == "kbd" and "accel" in (a.get("class") or "").split():
             self._in_accel = True
             self._accel_text = ""
+        self._in_license = self._in_license or a.get("id") == "license-text"
 
     def handle_endtag(self, tag):
         if tag == "kbd" and self._in_accel:
             self._in_accel = False
             self.accel_keys.append(self._accel_text.strip())
+        if tag == "pre":
+            self._in_license = False
 
     def handle_data(self, data):
         if self._in_accel:
             self._accel_text += data
+        if self._in_license:
+            self.license += data
 
 
 def parse(text):
@@ -96,6 +117,51 @@ def accelerator_keys(rc_text):
         names = [n for flag, n in (("CONTROL", "Ctrl"), ("ALT", "Alt"), ("SHIFT", "Shift")) if flag in mods]
         keys.append("+".join(names + [key]))
     return keys
+
+
+def product_version(src):
+    m = re.search(r'#define\s+CALYX_VERSION_TEXT\s+"([^"]*)"', pathlib.Path(src, "res", "version.h").read_text())
+    return m.group(1) if m else "?"
+
+
+def png_size(data):
+    """Width and height of a PNG from its header; None when it is no PNG."""
+    if data[:8] != b"\x89PNG\r\n\x1a\n" or data[12:16] != b"IHDR":
+        return None
+    return int.from_bytes(data[16:20], "big"), int.from_bytes(data[20:24], "big")
+
+
+def check_contents(src, text, page):
+    """The sections a new reader needs, the picture, the license and the spelling."""
+    faults = []
+    ids = set(page.ids)
+    for section in sorted(REQUIRED - ids):
+        faults.append(f"the manual has no section '{section}'")
+    version = product_version(src)
+    if f"v{version}" not in ids:
+        faults.append(f"the version history has no entry 'v{version}' for the program's version")
+    license_text = pathlib.Path(src, "LICENSE").read_text(encoding="utf-8")
+    if page.license.strip() != license_text.strip():
+        faults.append("the manual's license text is not that of LICENSE")
+    for m in OTHER_SPELLING.finditer(re.sub(r"<style>.*?</style>", "", text, flags=re.S)):
+        faults.append(f"'{m.group(0)}' where the menus spell it otherwise")
+    picture = page.pictures.get(PICTURE)
+    if not picture:
+        faults.append(f"no picture <img id=\"{PICTURE}\"> carried inside the manual")
+        return faults
+    if set(page.pictures) != {PICTURE}:
+        faults.append(f"pictures other than the ruler's: {sorted(page.pictures, key=str)}")
+    data = base64.b64decode(picture["src"][len(PNG_DATA):], validate=True)
+    size = png_size(data)
+    attrs = (int(picture.get("width", 0)), int(picture.get("height", 0)))
+    if size != attrs:
+        faults.append(f"the picture is {size}, its width and height say {attrs}")
+    if not picture.get("alt"):
+        faults.append("the picture has no alt text")
+    shot = pathlib.Path(src, "docs", "screenshots", "ruler-parts.png")
+    if not shot.is_file() or shot.read_bytes() != data:
+        faults.append("the picture is not docs/screenshots/ruler-parts.png (run scripts/screenshots)")
+    return faults
 
 
 def chromium():
@@ -145,6 +211,8 @@ def main(src, out):
             faults.append(f"in-page link without its anchor: {href}")
     for load in page.loads:
         faults.append(f"the manual would load something it does not carry: {load}")
+
+    faults += check_contents(src, text, page)
 
     found = program_topics(src)
     if len(found) < 3:

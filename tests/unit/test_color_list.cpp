@@ -55,22 +55,26 @@ TEST(ColorList, HowAnEntryIsPainted)
         Rect item;
         bool background;
         P::Content content;
-        Rect swatch;
+        Rect swatch, fill;
     } cases[] = {
-        {"a colour", true, true, 0x0000FFFFu, item, true, P::kSwatch, {2, 22, 98, 34}},
-        {"black", true, true, 0u, item, true, P::kSwatch, {2, 22, 98, 34}},
-        {"Default", true, true, kDefaultColor, item, true, P::kText, {}},
-        {"the field without a selection", true, false, 0u, item, true, P::kNothing, {}},
-        {"only the focus changed", false, true, 0x0000FFFFu, item, false, P::kNothing, {}},
-        // An item too small for a swatch inside its margin shows its background alone.
-        {"5 pixels high", true, true, 0x0000FFFFu, {0, 0, 100, 5}, true, P::kSwatch, {2, 2, 98, 3}},
-        {"4 pixels high", true, true, 0x0000FFFFu, {0, 0, 100, 4}, true, P::kNothing, {}},
-        {"4 pixels wide", true, true, 0x0000FFFFu, {10, 0, 14, 16}, true, P::kNothing, {}},
+        {"a colour", true, true, 0x0000FFFFu, item, true, P::kSwatch, {2, 22, 98, 34}, {3, 23, 97, 33}},
+        {"white", true, true, 0x00FFFFFFu, item, true, P::kSwatch, {2, 22, 98, 34}, {3, 23, 97, 33}},
+        {"Default", true, true, kDefaultColor, item, true, P::kText, {}, {}},
+        {"the field without a selection", true, false, 0u, item, true, P::kNothing, {}, {}},
+        {"only the focus changed", false, true, 0x0000FFFFu, item, false, P::kNothing, {}, {}},
+        // An item too small for a swatch inside its margin shows its background alone; a
+        // swatch too small for colour inside its frame is all frame.
+        {"7 pixels high", true, true, 0x0000FFFFu, {0, 0, 100, 7}, true, P::kSwatch, {2, 2, 98, 5}, {3, 3, 97, 4}},
+        {"6 pixels high", true, true, 0x0000FFFFu, {0, 0, 100, 6}, true, P::kSwatch, {2, 2, 98, 4}, {}},
+        {"6 pixels wide", true, true, 0x0000FFFFu, {10, 0, 16, 16}, true, P::kSwatch, {12, 2, 14, 14}, {}},
+        {"4 pixels high", true, true, 0x0000FFFFu, {0, 0, 100, 4}, true, P::kNothing, {}, {}},
+        {"4 pixels wide", true, true, 0x0000FFFFu, {10, 0, 14, 16}, true, P::kNothing, {}, {}},
     };
     for (const auto& c : cases) {
         const P paint = PaintOfColorItem(c.drawAsked, c.hasEntry, c.color, c.item);
         EXPECT_EQ(paint.background, c.background) << c.what;
         EXPECT_EQ(paint.content, c.content) << c.what;
         EXPECT_EQ(paint.swatch, c.swatch) << c.what;
+        EXPECT_EQ(paint.fill, c.fill) << c.what;
     }
 }

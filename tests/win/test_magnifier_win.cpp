@@ -302,7 +302,8 @@ TEST_F(Magnifier, GdiObjectsStayFlatOverManyDraws)
         f.ruler->DrawMagnifier(nullptr, TRUE, TRUE);
     }
     const int before = CountGdiObjects();
-    ASSERT_GT(before, 0);
+    if (before < 0)
+        GTEST_SKIP() << kNoGdiCount;
     // Over two thousand magnifier draws, on the window and in paints.
     for (int i = 0; i < 700; ++i) {
         f.Render();

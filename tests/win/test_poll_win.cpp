@@ -327,7 +327,7 @@ TEST(Poll, ABusyWindowUnderThePointerIsAskedAgainAFewTimesASecond)
 TEST(Poll, GdiObjectsStayFlatOverThousandsOfPolls)
 {
     if (CountGdiObjects() < 0)
-        GTEST_SKIP() << "no GDI handle table to count";
+        GTEST_SKIP() << kNoGdiCount;
     const LOGFONTA small = Font("Tahoma", -11);
     const LOGFONTA large = Font("Arial", -20);
     FontWindow a(&small, kLeft + 300, kTop);

@@ -370,7 +370,8 @@ TEST_F(RulerPaint, GdiObjectsStayFlatOverManyPaints)
     for (int i = 0; i < 20; ++i)
         f.Render();
     const int before = CountGdiObjects();
-    ASSERT_GT(before, 0);
+    if (before < 0)
+        GTEST_SKIP() << kNoGdiCount;
     for (int i = 0; i < 2000; ++i) {
         f.Render();
         InvalidateRect(f.Hwnd(), nullptr, TRUE);

@@ -174,22 +174,25 @@ TEST(WindowColors, EntriesDrawAsSwatchesOrAsTheDefaultText)
     ASSERT_TRUE(MakeRuler(f, kYellow, 0));
     constexpr int kW = 60, kH = 16;
     const COLORREF window = GetSysColor(COLOR_WINDOW), highlight = GetSysColor(COLOR_HIGHLIGHT);
-    const COLORREF windowText = GetSysColor(COLOR_WINDOWTEXT);
+    const COLORREF windowText = GetSysColor(COLOR_WINDOWTEXT), highlightText = GetSysColor(COLOR_HIGHLIGHTTEXT);
     const struct {
         const char* name;
         int item;  // -1: the field of a list without a selection
         UINT action, state;
-        COLORREF corner, inset, centre;  // at (0,0), (2,2) and the middle; kFill: untouched
-        bool text;                       // window-text pixels in the middle band
+        // At (0,0) and (1,1); at (2,2) and the opposite corner; at (3,3); in the middle.
+        COLORREF corner, frame, inset, centre;  // kFill: untouched
+        bool text;                              // window-text pixels in the middle band
     } cases[] = {
-        {"yellow swatch", 12, ODA_DRAWENTIRE, 0, window, RGB(255, 255, 0), RGB(255, 255, 0), false},
-        {"selected swatch keeps a highlight frame", 12, ODA_SELECT, ODS_SELECTED, highlight, RGB(255, 255, 0),
-         RGB(255, 255, 0), false},
-        {"black swatch", 1, ODA_DRAWENTIRE, 0, window, RGB(0, 0, 0), RGB(0, 0, 0), false},
-        {"Default draws its text", 0, ODA_DRAWENTIRE, 0, window, window, CRulerFixture::kFill, true},
+        {"yellow swatch", 12, ODA_DRAWENTIRE, 0, window, windowText, RGB(255, 255, 0), RGB(255, 255, 0), false},
+        {"white swatch framed on the white list", 16, ODA_DRAWENTIRE, 0, window, windowText, RGB(255, 255, 255),
+         RGB(255, 255, 255), false},
+        {"black swatch", 1, ODA_DRAWENTIRE, 0, window, windowText, RGB(0, 0, 0), RGB(0, 0, 0), false},
+        {"selected swatch keeps a highlight margin", 12, ODA_SELECT, ODS_SELECTED, highlight, highlightText,
+         RGB(255, 255, 0), RGB(255, 255, 0), false},
+        {"Default draws its text", 0, ODA_DRAWENTIRE, 0, window, window, window, CRulerFixture::kFill, true},
         {"focus alone draws nothing", 12, ODA_FOCUS, ODS_FOCUS, CRulerFixture::kFill, CRulerFixture::kFill,
-         CRulerFixture::kFill, false},
-        {"no selection draws an empty field", -1, ODA_DRAWENTIRE, 0, window, window, window, false},
+         CRulerFixture::kFill, CRulerFixture::kFill, false},
+        {"no selection draws an empty field", -1, ODA_DRAWENTIRE, 0, window, window, window, window, false},
     };
     ASSERT_TRUE(RunColors(f, [&](HWND dlg) {
         for (const auto& c : cases) {
@@ -210,8 +213,9 @@ TEST(WindowColors, EntriesDrawAsSwatchesOrAsTheDefaultText)
             });
             EXPECT_EQ(f.Pixel(0, 0), c.corner);
             EXPECT_EQ(f.Pixel(1, 1), c.corner);
-            EXPECT_EQ(f.Pixel(2, 2), c.inset);
-            EXPECT_EQ(f.Pixel(kW - 3, kH - 3), c.inset);
+            EXPECT_EQ(f.Pixel(2, 2), c.frame);
+            EXPECT_EQ(f.Pixel(kW - 3, kH - 3), c.frame);
+            EXPECT_EQ(f.Pixel(3, 3), c.inset);
             int ink = 0;
             for (int x = 0; x < kW; ++x)
                 for (int y = 3; y < kH - 3; ++y)

@@ -1,8 +1,11 @@
 // A small Windows program the end-to-end scripts use to look at the running ruler the way
 // the system sees it: its style, placement and visibility, message boxes it shows, and to
 // close it through its own Close command.
-//   calyx_probe find | wait SECONDS | close SECONDS | metrics | msgbox | msgbox-ok | count |
-//               tray-has | tray-forget | taskbar-created
+//   calyx_probe find | wait SECONDS [XWIN...] | xwins | close SECONDS | metrics | msgbox |
+//               msgbox-ok | count | tray-has | tray-forget | taskbar-created
+// "find" and "wait" also name the ruler's X window (XWIN=, 0 where there is none): scripts
+// follow the process that owns that window, never the one they launched, which under a
+// loader that starts the program as another process is not the ruler's.
 //   calyx_probe browser FILE URL (stands in for a web browser: appends URL to FILE) | no-browser
 //   calyx_probe foreground (the title of the window that has the keyboard, as Windows sees it)
 // "close" returns once every ruler's process has ended (and so written its settings).
@@ -18,11 +21,20 @@ namespace {
 struct Found {
     HWND hwnd = nullptr;
     int count = 0;
+    // Rulers whose X windows are listed here are passed over (those that ran before).
+    const unsigned long* skip = nullptr;
+    int skipCount = 0;
     bool closeAll = false;
     // With closeAll: the processes of the rulers that were told to close.
     HANDLE processes[MAXIMUM_WAIT_OBJECTS] = {};
     DWORD processCount = 0;
 };
+
+// The X window Wine's X11 driver made for a top-level window (0 under another driver).
+unsigned long XWindowOf(HWND hWnd)
+{
+    return static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(GetPropA(hWnd, "__wine_x11_whole_window")));
+}
 
 BOOL CALLBACK FindRuler(HWND hWnd, LPARAM lParam)
 {
@@ -31,6 +43,9 @@ BOOL CALLBACK FindRuler(HWND hWnd, LPARAM lParam)
     if (std::strncmp(cls, "Calyx:", 6) != 0)
         return TRUE;
     auto* f = reinterpret_cast<Found*>(lParam);
+    for (int i = 0; i < f->skipCount; ++i)
+        if (f->skip[i] == XWindowOf(hWnd))
+            return TRUE;
     if (!f->hwnd)
         f->hwnd = hWnd;
     if (f->closeAll) {
@@ -49,11 +64,22 @@ BOOL CALLBACK FindRuler(HWND hWnd, LPARAM lParam)
     return TRUE;
 }
 
-Found Ruler()
+Found Ruler(const unsigned long* skip = nullptr, int skipCount = 0)
 {
     Found f;
+    f.skip = skip;
+    f.skipCount = skipCount;
     EnumWindows(&FindRuler, reinterpret_cast<LPARAM>(&f));
     return f;
+}
+
+BOOL CALLBACK PrintXWindow(HWND hWnd, LPARAM)
+{
+    char cls[64] = "";
+    GetClassNameA(hWnd, cls, sizeof cls);
+    if (std::strncmp(cls, "Calyx:", 6) == 0)
+        std::printf("%lu ", XWindowOf(hWnd));
+    return TRUE;
 }
 
 BOOL CALLBACK FindBox(HWND hWnd, LPARAM lParam)
@@ -84,9 +110,8 @@ BOOL CALLBACK PrintStatic(HWND hWnd, LPARAM)
     return TRUE;
 }
 
-int Find()
+int Find(const Found& f)
 {
-    Found f = Ruler();
     if (!f.hwnd)
         return 1;
     RECT r{};
@@ -98,15 +123,17 @@ int Find()
     // Windows adds WS_VISIBLE, WS_CLIPSIBLINGS and WS_EX_WINDOWEDGE itself; the rest is what the ruler chose.
     const LONG ex = LONG(GetWindowLongPtrA(f.hwnd, GWL_EXSTYLE));
     const unsigned long style = static_cast<unsigned long>(GetWindowLongPtrA(f.hwnd, GWL_STYLE)) & ~(WS_VISIBLE | WS_CLIPSIBLINGS);
-    std::printf("STYLE=0x%08lX EXSTYLE=0x%08lX VISIBLE=%d TOPMOST=%d RECT=%ld,%ld,%ld,%ld CLIENT=%ld,%ld COUNT=%d\n",
+    std::printf("STYLE=0x%08lX EXSTYLE=0x%08lX VISIBLE=%d TOPMOST=%d RECT=%ld,%ld,%ld,%ld CLIENT=%ld,%ld COUNT=%d "
+                "XWIN=%lu\n",
                 style, static_cast<unsigned long>(ex & ~WS_EX_WINDOWEDGE),
                 IsWindowVisible(f.hwnd) ? 1 : 0, (ex & WS_EX_TOPMOST) ? 1 : 0, r.left, r.top, r.right, r.bottom,
-                c.right, c.bottom, f.count);
+                c.right, c.bottom, f.count, XWindowOf(f.hwnd));
     std::printf("TITLE=%s\n", title);
     return 0;
 }
 
-bool WaitFor(bool (*cond)(), double seconds)
+template <class Cond>
+bool WaitFor(Cond cond, double seconds)
 {
     const DWORD end = GetTickCount() + DWORD(seconds * 1000);
     while (!cond()) {
@@ -124,13 +151,24 @@ int main(int argc, char** argv)
     const char* cmd = argc > 1 ? argv[1] : "find";
     const double seconds = argc > 2 ? std::atof(argv[2]) : 10.0;
     if (!std::strcmp(cmd, "find"))
-        return Find();
+        return Find(Ruler());
+    if (!std::strcmp(cmd, "xwins")) {
+        EnumWindows(&PrintXWindow, 0);
+        std::printf("\n");
+        return 0;
+    }
     if (!std::strcmp(cmd, "count")) {
         std::printf("%d\n", Ruler().count);
         return 0;
     }
     if (!std::strcmp(cmd, "wait")) {
-        if (!WaitFor([] { return Ruler().hwnd != nullptr; }, seconds))
+        // A ruler other than those whose X windows are named after the time limit.
+        unsigned long skip[16] = {};
+        int skipCount = 0;
+        for (int i = 3; i < argc && skipCount < 16; ++i)
+            skip[skipCount++] = std::strtoul(argv[i], nullptr, 10);
+        auto newRuler = [&] { return Ruler(skip, skipCount).hwnd; };
+        if (!WaitFor([&] { return newRuler() != nullptr; }, seconds))
             return 1;
         // Start-up creates the window at 0, 0 and places it afterwards: wait until its
         // rectangle and visibility have stayed the same for a moment.
@@ -139,14 +177,14 @@ int main(int argc, char** argv)
         for (int stable = 0, i = 0; stable < 4 && i < 100; ++i) {
             Sleep(100);
             RECT r{};
-            HWND h = Ruler().hwnd;
+            HWND h = newRuler();
             GetWindowRect(h, &r);
             const BOOL visible = IsWindowVisible(h);
             stable = (EqualRect(&r, &last) && visible == lastVisible) ? stable + 1 : 0;
             last = r;
             lastVisible = visible;
         }
-        return Find();
+        return Find(Ruler(skip, skipCount));
     }
     if (!std::strcmp(cmd, "close")) {
         // Every running ruler is closed with its own Close command.

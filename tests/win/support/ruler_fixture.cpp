@@ -15,15 +15,16 @@ const char* RulerClass()
                                         LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
 }
 
-#if defined(__x86_64__) || defined(_M_X64)
 // Wine's GDI handle table: 0x10000 entries of 24 bytes, the object type at byte 14 (0 for
-// a free entry) and a stock marker (0x80) in the handle's upper word at byte 12.
+// a free entry) and a stock marker (0x80) in the handle's upper word at byte 12. Its fields
+// are 64-bit in 32-bit processes too, so the entries are alike in both builds; the PEB holds
+// the table's address at 0xF8 in a 64-bit process and at 0x94 in a 32-bit one.
 constexpr int kGdiHandleCount = 0x10000;
 constexpr int kGdiEntrySize = 24;
 constexpr int kGdiTypeOffset = 14;
 constexpr int kGdiUniqueOffset = 12;
 constexpr unsigned char kGdiStockFlag = 0x80;
-constexpr int kPebGdiTableOffset = 0xF8;
+constexpr int kPebGdiTableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
 
 // The process's PEB, from ntdll (ProcessBasicInformation: the PEB's address is the second
 // pointer-sized field).
@@ -39,7 +40,53 @@ const unsigned char* ProcessPeb()
         return nullptr;
     return reinterpret_cast<const unsigned char*>(info[1]);
 }
-#endif
+
+// Whether [p, p + size) is committed, readable memory: a table read at a wrong offset must
+// not take the test down.
+bool Readable(const unsigned char* p, std::size_t size)
+{
+    const unsigned char* const end = p + size;
+    MEMORY_BASIC_INFORMATION info{};
+    while (p < end) {
+        if (VirtualQuery(p, &info, sizeof info) != sizeof info || info.State != MEM_COMMIT ||
+            (info.Protect & (PAGE_NOACCESS | PAGE_GUARD)) || info.Protect == 0)
+            return false;
+        p = static_cast<const unsigned char*>(info.BaseAddress) + info.RegionSize;
+    }
+    return true;
+}
+
+// The live entries of the table, or -1 where there is no readable table.
+int CountTableEntries()
+{
+    const unsigned char* peb = ProcessPeb();
+    if (!peb || !Readable(peb + kPebGdiTableOffset, sizeof(void*)))
+        return -1;
+    const unsigned char* table = nullptr;
+    std::memcpy(&table, peb + kPebGdiTableOffset, sizeof table);
+    if (!table || !Readable(table, std::size_t(kGdiHandleCount) * kGdiEntrySize))
+        return -1;
+    int count = 0;
+    for (int i = 0; i < kGdiHandleCount; ++i) {
+        const unsigned char* e = table + std::size_t(i) * kGdiEntrySize;
+        if (e[kGdiTypeOffset] != 0 && !(e[kGdiUniqueOffset] & kGdiStockFlag))
+            ++count;
+    }
+    return count;
+}
+
+// Whether the table counts what this process makes: one pen more is one entry more, and
+// deleting it gives the entry back. A layout read wrong fails this instead of giving numbers.
+bool TableFollowsObjects()
+{
+    const int before = CountTableEntries();
+    if (before < 0)
+        return false;
+    const HPEN pen = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+    const int with = CountTableEntries();
+    DeleteObject(pen);
+    return pen && with == before + 1 && CountTableEntries() == before;
+}
 
 }  // namespace
 
@@ -224,23 +271,6 @@ bool SendPointerMove(int x, int y)
 
 int CountGdiObjects()
 {
-#if defined(__x86_64__) || defined(_M_X64)
-    const unsigned char* peb = ProcessPeb();
-    if (!peb)
-        return -1;
-    const unsigned char* table = nullptr;
-    std::memcpy(&table, peb + kPebGdiTableOffset, sizeof table);
-    if (!table)
-        return -1;
-    int count = 0;
-    for (int i = 0; i < kGdiHandleCount; ++i) {
-        const unsigned char* e = table + std::size_t(i) * kGdiEntrySize;
-        if (e[kGdiTypeOffset] != 0 && !(e[kGdiUniqueOffset] & kGdiStockFlag))
-            ++count;
-    }
-    return count;
-#else
-    // The 32-bit layout is not known here: the leak checks run in the x86-64 build.
-    return -1;
-#endif
+    static const bool trusted = TableFollowsObjects();
+    return trusted ? CountTableEntries() : -1;
 }
