@@ -251,8 +251,11 @@ int main(int argc, char** argv)
     MovePointer(mover, rc.left + 100, y);
     for (int i = 0; i < moves; ++i) {
         const int x = rc.left + (i % 2 ? 100 : 137);
+        // Each rest is longer by a share of a second that differs from round to round, so that
+        // the move falls anywhere between two ticks of the ruler's timer.
+        const DWORD jitter = DWORD(i * 397 % 1000), jitter2 = DWORD(i * 613 % 1000);
         if (rounds == Rounds::RestThenMove) {
-            RunLoopFor(DWORD(restMs));
+            RunLoopFor(DWORD(restMs) + jitter);
             TimeMove(ruler, area, mover, x, y, &first);
             continue;
         }
@@ -263,9 +266,9 @@ int main(int argc, char** argv)
         ShowWindow(ruler, SW_SHOWNA);
         RunLoopFor(600);
         MovePointer(mover, rc.left + 40 + i % 2, rc.bottom + 250);
-        RunLoopFor(DWORD(restMs));
+        RunLoopFor(DWORD(restMs) + jitter);
         TimeMove(ruler, area, mover, x, y, &first);
-        RunLoopFor(1000);
+        RunLoopFor(1000 + jitter2);
         TimeMove(ruler, area, mover, x + 11, y, &further);
     }
     const char* what = mover == Mover::Input       ? "moved through the input queue (SendInput: raw input)"
