@@ -6,13 +6,19 @@
 // or with SetCursorPos (no raw input, as for a pointer moved by a program, or X pointer moves
 // under Wine), or by someone else: with "external" the program prints "MOVE X Y" when it wants
 // the pointer moved (to be done with xdotool, say), and times from the moment it sees the
-// pointer there. Then the pointer rests again and calyx.exe's CPU time is measured.
-//   wbench_first_move_bench.exe CALYX.EXE [input|setcursor|external] [MOVES] [REST_S] [IDLE_S]
-//   wine wbench_first_move_bench.exe 'Z:\...\calyx.exe' external 50 5 10 |
+// pointer there. "desktop" moves from outside as well, and each round first lets the ruler
+// learn that raw input reaches it: the ruler is hidden and shown (its poll starts anew), the
+// pointer moves over this program's window (under Wine raw input comes for that move), rests
+// REST_S seconds, and then moves over the bare desktop (under Wine no raw input comes: the
+// sleeping poll's watchdog must find the move), and after a second's rest once more (the
+// resting pace). Then the pointer rests again and calyx.exe's CPU time is measured.
+//   wbench_first_move_bench.exe CALYX.EXE [input|setcursor|external|desktop] [MOVES] [REST_S] [IDLE_S]
+//   wine wbench_first_move_bench.exe 'Z:\...\calyx.exe' desktop 10 5 10 |
 //     while read -r w x y; do [ "$w" == MOVE ] && xdotool mousemove "$x" "$y" || echo "$w $x $y"; done
 #include <windows.h>
 
 #include "bench_timing.h"
+#include "support/ruler_fixture.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -73,15 +79,19 @@ private:
 };
 
 enum class Mover { Input, SetCursor, External };
+enum class Rounds { RestThenMove, SleepThenDesktop };
 
 // Moves the pointer; returns when the move was made (for an external mover: when the pointer
-// is seen there), or a negative time when it did not come within 5 s.
-double MovePointer(Mover mover, int x, int y)
+// is seen there, and in `asked` when it was asked for), or a negative time when it did not
+// come within 5 s.
+double MovePointer(Mover mover, int x, int y, double* asked = nullptr)
 {
     if (mover == Mover::External) {
         std::printf("MOVE %d %d\n", x, y);
         std::fflush(stdout);
         const double start = BenchNow();
+        if (asked)
+            *asked = start;
         POINT p{};
         while (BenchNow() - start < 5000)
             if (GetCursorPos(&p) && p.x == x && p.y == y)
@@ -92,14 +102,8 @@ double MovePointer(Mover mover, int x, int y)
         SetCursorPos(x, y);
         return BenchNow();
     }
-    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = LONG((std::int64_t(x) * 65536 + cx - 1) / cx);
-    in.mi.dy = LONG((std::int64_t(y) * 65536 + cy - 1) / cy);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     const double now = BenchNow();
-    SendInput(1, &in, sizeof in);
+    SendPointerMove(x, y);
     return now;
 }
 
@@ -139,18 +143,66 @@ void PrintStats(const char* what, std::vector<double> v, int misses)
                 v[v.size() / 2], v.back(), v.front(), v.size(), misses);
 }
 
+// The delays of a set of moves until the caption showed them.
+struct CMoveTimes {
+    std::vector<double> toText, toScreen, fromAsked;
+    int missed = 0;
+    void Print() const
+    {
+        PrintStats("  to the caption's window text", toText, missed);
+        PrintStats("  to the caption strip changing on the screen", toScreen, missed);
+        if (!fromAsked.empty())
+            PrintStats("  to the window text from when the move was asked for (with the mover's start)", fromAsked,
+                       missed);
+    }
+};
+
+// Moves the pointer to x, y and records how long the caption took to show it.
+void TimeMove(HWND ruler, CScreenArea& area, Mover mover, int x, int y, CMoveTimes* times)
+{
+    const std::wstring textBefore = TextOf(ruler);
+    const std::vector<std::uint32_t> pixelsBefore = area.Read();
+    double asked = -1;
+    const double start = MovePointer(mover, x, y, &asked);
+    if (start < 0) {
+        ++times->missed;
+        return;
+    }
+    double text = -1, shown = -1;
+    while (BenchNow() - start < 2000 && (text < 0 || shown < 0)) {
+        if (text < 0 && TextOf(ruler) != textBefore)
+            text = BenchNow() - start;
+        if (shown < 0 && area.Read() != pixelsBefore)
+            shown = BenchNow() - start;
+    }
+    if (text < 0 || shown < 0) {
+        ++times->missed;
+        POINT p{};
+        GetCursorPos(&p);
+        std::printf("the move to %d, %d was not seen; the pointer is at %ld, %ld; the caption reads \"%ls\"\n", x, y,
+                    p.x, p.y, TextOf(ruler).c_str());
+    }
+    if (text >= 0)
+        times->toText.push_back(text);
+    if (text >= 0 && asked >= 0)
+        times->fromAsked.push_back(text + start - asked);
+    if (shown >= 0)
+        times->toScreen.push_back(shown);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s CALYX.EXE [input|setcursor|external] [MOVES] [REST_S] [IDLE_S]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s CALYX.EXE [input|setcursor|external|desktop] [MOVES] [REST_S] [IDLE_S]\n", argv[0]);
         return 2;
     }
     const char* how = argc > 2 ? argv[2] : "input";
     const Mover mover = !std::strcmp(how, "setcursor") ? Mover::SetCursor
-                        : !std::strcmp(how, "external") ? Mover::External
-                                                         : Mover::Input;
+                        : !std::strcmp(how, "external") || !std::strcmp(how, "desktop") ? Mover::External
+                                                                                          : Mover::Input;
+    const Rounds rounds = !std::strcmp(how, "desktop") ? Rounds::SleepThenDesktop : Rounds::RestThenMove;
     const int moves = argc > 3 ? std::max(1, std::atoi(argv[3])) : 50;
     const int restMs = (argc > 4 ? std::max(1, std::atoi(argv[4])) : 5) * 1000;
     const int idleMs = (argc > 5 ? std::max(1, std::atoi(argv[5])) : 10) * 1000;
@@ -195,44 +247,42 @@ int main(int argc, char** argv)
     const RECT strip{rc.left + 24, rc.top + 3, rc.right - thickness - 8, rc.top + 14};
     CScreenArea area(strip);
     const int y = rc.bottom + 60;  // below the ruler, as when measuring something under it
-    std::vector<double> toText, toScreen;
-    int missed = 0;
+    CMoveTimes first, further;
     MovePointer(mover, rc.left + 100, y);
     for (int i = 0; i < moves; ++i) {
-        RunLoopFor(DWORD(restMs));
-        const std::wstring textBefore = TextOf(ruler);
-        const std::vector<std::uint32_t> pixelsBefore = area.Read();
         const int x = rc.left + (i % 2 ? 100 : 137);
-        const double start = MovePointer(mover, x, y);
-        double text = -1, shown = -1;
-        if (start < 0) {
-            ++missed;
+        // Each rest is longer by a share of a second that differs from round to round, so that
+        // the move falls anywhere between two ticks of the ruler's timer.
+        const DWORD jitter = DWORD(i * 397 % 1000), jitter2 = DWORD(i * 613 % 1000);
+        if (rounds == Rounds::RestThenMove) {
+            RunLoopFor(DWORD(restMs) + jitter);
+            TimeMove(ruler, area, mover, x, y, &first);
             continue;
         }
-        while (BenchNow() - start < 2000 && (text < 0 || shown < 0)) {
-            if (text < 0 && TextOf(ruler) != textBefore)
-                text = BenchNow() - start;
-            if (shown < 0 && area.Read() != pixelsBefore)
-                shown = BenchNow() - start;
-        }
-        if (text < 0 || shown < 0) {
-            ++missed;
-            POINT p{};
-            GetCursorPos(&p);
-            std::printf("move %d to %d, %d not seen; the pointer is at %ld, %ld; the caption reads \"%ls\"\n", i + 1,
-                        x, y, p.x, p.y, TextOf(ruler).c_str());
-        }
-        if (text >= 0)
-            toText.push_back(text);
-        if (shown >= 0)
-            toScreen.push_back(shown);
+        // A poll that starts anew, rests, and learns from a move over this program's window
+        // that raw input reaches it; then sleeps.
+        ShowWindow(ruler, SW_HIDE);
+        RunLoopFor(100);
+        ShowWindow(ruler, SW_SHOWNA);
+        RunLoopFor(600);
+        MovePointer(mover, rc.left + 40 + i % 2, rc.bottom + 250);
+        RunLoopFor(DWORD(restMs) + jitter);
+        TimeMove(ruler, area, mover, x, y, &first);
+        RunLoopFor(1000 + jitter2);
+        TimeMove(ruler, area, mover, x + 11, y, &further);
     }
     const char* what = mover == Mover::Input       ? "moved through the input queue (SendInput: raw input)"
                        : mover == Mover::SetCursor ? "moved with SetCursorPos (no raw input)"
                                                    : "moved from outside, timed from when it is seen there";
-    std::printf("first move after a %d s rest, pointer %s:\n", restMs / 1000, what);
-    PrintStats("  to the caption's window text", toText, missed);
-    PrintStats("  to the caption strip changing on the screen", toScreen, missed);
+    if (rounds == Rounds::RestThenMove) {
+        std::printf("first move after a %d s rest, pointer %s:\n", restMs / 1000, what);
+        first.Print();
+    } else {
+        std::printf("first move over the desktop after the ruler slept %d s, pointer %s:\n", restMs / 1000, what);
+        first.Print();
+        std::printf("the next move over the desktop, after a 1 s rest:\n");
+        further.Print();
+    }
 
     RunLoopFor(1000);
     const double cpu0 = CpuMs(pi.hProcess);

@@ -2,9 +2,11 @@
 // (web safe), the guide and the magnifier on:
 //  1. one poll tick after the pointer moved: the tick alone, and the tick with the repaint
 //     it asks for (the caption text); the same without the magnifier; medians in ms;
-//  2. the pointer still and the 1 ms timer running for 10 s: the process's CPU time as a
-//     share of one core (GetProcessTimes); for scale, the same for a bare window whose
-//     1 ms timer only reads the pointer.
+//  2. the pointer still and the timer running for 10 s, the poll resting with its frame timer
+//     (no raw input has announced a move), and then asleep with its watchdog (raw input has
+//     announced one, as under Wine over Wine's own windows): the process's CPU time as a
+//     share of one core (GetProcessTimes); for scale, the same for a bare window whose 1 ms
+//     timer only reads the pointer.
 //   wbench_poll_bench.exe [TICKS] [SECONDS]
 #include "settings/ruler_settings.h"
 #include "resource.h"
@@ -12,6 +14,7 @@
 #include "ruler/ruler_wnd.h"
 
 #include "bench_timing.h"
+#include "support/ruler_fixture.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -78,6 +81,20 @@ void TimeTicks(CRulerWnd* ruler, int ticks, const char* what)
     std::printf("poll tick after a move (%s; %d x %d px): median %.3f ms, with the caption repaint %.3f ms "
                 "(%d ticks)\n",
                 what, kLength, kThickness, BenchMedian(tick), BenchMedian(withPaint), ticks);
+}
+
+// The process's CPU share while the pointer rests, with the pace the poll is at.
+void MeasureResting(CRulerWnd* ruler, int seconds, const char* what)
+{
+    static const char* const paces[] = {"full rate", "resting", "asleep"};
+    const int paceBefore = int(ruler->m_pollPacer.Pace());
+    const double cpu0 = CpuMs();
+    const double wall0 = BenchNow();
+    RunLoopFor(DWORD(seconds) * 1000);
+    const double cpu = CpuMs() - cpu0;
+    const double wall = BenchNow() - wall0;
+    std::printf("pointer still for %.1f s, %s (the poll %s, then %s): CPU %.1f ms = %.2f %% of one core\n",
+                wall / 1000.0, what, paces[paceBefore], paces[int(ruler->m_pollPacer.Pace())], cpu, 100.0 * cpu / wall);
 }
 
 LRESULT CALLBACK BareProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -156,13 +173,23 @@ int main(int argc, char** argv)
     ruler->m_nTimerId = 0;
     ruler->UpdatePollTimer();
     RunLoopFor(500);
-    const double cpu0 = CpuMs();
-    const double wall0 = BenchNow();
-    RunLoopFor(DWORD(seconds) * 1000);
-    const double cpu = CpuMs() - cpu0;
-    const double wall = BenchNow() - wall0;
-    std::printf("pointer still, timer running for %.1f s: CPU %.1f ms = %.2f %% of one core\n", wall / 1000.0, cpu,
-                100.0 * cpu / wall);
+    MeasureResting(ruler, seconds, "resting with the frame timer");
+
+    // Raw input announces a move (it comes while another window is in front), then the
+    // pointer rests: the poll sleeps with its watchdog.
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "CalyxBenchFront";
+    RegisterClassA(&wc);
+    const HWND front = CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, kLeft, kTop - 300,
+                                       100, 100, nullptr, nullptr, wc.hInstance, nullptr);
+    SetForegroundWindow(front);
+    RunLoopFor(500);
+    SendPointerMove(kLeft + kLength / 2 + 7, kTop - 100);
+    RunLoopFor(500);
+    MeasureResting(ruler, seconds, "asleep with the watchdog");
+    DestroyWindow(front);
     ruler->DestroyWindow();
     Drain();
 

@@ -59,11 +59,15 @@ PollPace CPollPacer::AfterTick(bool moved, bool busy, std::uint32_t now)
     return m_pace;
 }
 
-bool CPollPacer::OnRawInput(std::uint32_t now)
+bool CPollPacer::OnRawInput(std::uint32_t now, std::uintptr_t foreground)
 {
     if (m_pace == PollPace::Full)
         return false;
-    m_reach = RawInputReach::Delivered;
+    // Once a move came without it, raw input that does come proves nothing about the next.
+    if (m_reach == RawInputReach::Unknown) {
+        m_reach = RawInputReach::Delivered;
+        m_foreground = foreground;
+    }
     m_pace = PollPace::Full;
     m_lastMove = now;
     return true;
@@ -75,8 +79,10 @@ void CPollPacer::Wake(std::uint32_t now)
     m_lastMove = now;
 }
 
-void CPollPacer::Forget()
+void CPollPacer::SeeForeground(std::uintptr_t foreground)
 {
+    if (m_reach != RawInputReach::Delivered || foreground == m_foreground)
+        return;
     m_reach = RawInputReach::Unknown;
     if (m_pace == PollPace::Asleep)
         m_pace = PollPace::Resting;
@@ -90,6 +96,6 @@ std::uint32_t CPollPacer::PeriodMs(PollPace pace)
     case PollPace::Resting:
         return kRestingPeriodMs;
     default:
-        return 0;
+        return kWatchdogPeriodMs;
     }
 }

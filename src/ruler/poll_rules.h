@@ -42,7 +42,8 @@ inline bool PollRefreshesCaption(const PollTickPlan& tick, bool changed, std::ui
 enum class PollPace {
     Full,     // the 1 ms timer: the pointer is moving
     Resting,  // one tick a frame: the pointer rests, and raw input is not known to announce moves
-    Asleep,   // no timer: the pointer rests, and raw input wakes the poll on its next move
+    Asleep,   // the pointer rests and raw input wakes the poll on its next move; a slow watchdog
+              // tick still looks for a move that raw input did not announce
 };
 
 // Whether raw mouse input reaches the ruler while it rests, as the poll has seen it.
@@ -52,16 +53,24 @@ constexpr std::uint32_t kPollPeriodMs = 1;
 // At most one frame: where raw input does not come, the first move after a rest shows up
 // within this.
 constexpr std::uint32_t kRestingPeriodMs = 16;
+// The watchdog of a sleeping poll. Raw input does not announce every move: under Wine none
+// comes while the pointer is over the bare desktop or a program that is not Wine's, and on
+// Windows none comes when another program moves the pointer. Such a move shows up within
+// this (a window timer of 80 ms fires within 94 ms on Windows' 15.6 ms clock), and from then
+// on the poll rests with its frame timer. Each tick wakes the program, which under Wine costs
+// more than the tick's own work: ten or so a second keep a sleeping ruler near 0.1 % of a core.
+constexpr std::uint32_t kWatchdogPeriodMs = 80;
 // How long the pointer stays still before the poll rests.
 constexpr std::uint32_t kRestAfterMs = 250;
 
 // The pace of the poll. It runs at the full rate while the pointer moves. Once the pointer has
 // rested kRestAfterMs it rests: it listens to raw input, and ticks once a frame until raw input
-// has once announced a move before a tick saw it; from then on it sleeps without a timer and
-// raw input wakes it. A move that a tick sees first shows that raw input does not come (a
-// pointer moved by a program, or input the system does not pass on), and the poll rests with
-// its frame timer again. Raw input is listened to only while resting or asleep, so a fast
-// mouse costs the timer's ticks and nothing more.
+// has once announced a move before a tick saw it; from then on it sleeps with only its
+// watchdog tick, and raw input wakes it. A move that a tick sees first shows that raw input
+// does not announce every move (a pointer moved by a program, or over windows the system does
+// not pass input on for): raw input is not trusted any more, for as long as the poll runs, and
+// the poll rests with its frame timer again. Raw input is listened to only while resting or
+// asleep, so a fast mouse costs the timer's ticks and nothing more.
 class CPollPacer {
 public:
     // The poll starts at the full rate; the reach of raw input is not known yet.
@@ -69,23 +78,29 @@ public:
     // After a tick. moved: the pointer moved since the tick before. busy: the next tick must
     // come whatever the pointer does (a window under it has not answered yet).
     PollPace AfterTick(bool moved, bool busy, std::uint32_t now);
-    // Raw input arrived. True when it woke a resting or sleeping poll (which should then tick
-    // at once); false at the full rate, where the timer sees the move anyway.
-    bool OnRawInput(std::uint32_t now);
+    // Raw input arrived, with `foreground` in front (any value that tells windows apart). True
+    // when it woke a resting or sleeping poll (which should then tick at once); false at the
+    // full rate, where the timer sees the move anyway.
+    bool OnRawInput(std::uint32_t now, std::uintptr_t foreground);
     // Something else changed what the poll shows (the ruler moved, a setting changed).
     void Wake(std::uint32_t now);
-    // Another window came to the front, or the ruler was activated or deactivated: raw input
-    // may not reach the ruler any more, so it has to show again that it does.
-    void Forget();
+    // The window in front, as a tick sees it (at any pace). Where raw input reaches the ruler
+    // depends on it (under Wine none comes while no window of Wine's is in front): another
+    // window than the one in front when raw input was trusted means raw input has to show
+    // again that it reaches the ruler.
+    void SeeForeground(std::uintptr_t foreground);
+    // Only while raw input is trusted does the window in front matter to the pace.
+    bool WatchesForeground() const { return m_reach == RawInputReach::Delivered; }
 
     PollPace Pace() const { return m_pace; }
     RawInputReach Reach() const { return m_reach; }
     bool ListensToRawInput() const { return m_pace != PollPace::Full; }
-    // The timer period of a pace; 0 for none.
+    // The timer period of a pace.
     static std::uint32_t PeriodMs(PollPace pace);
 
 private:
     PollPace m_pace = PollPace::Full;
     RawInputReach m_reach = RawInputReach::Unknown;
     std::uint32_t m_lastMove = 0;
+    std::uintptr_t m_foreground = 0;  // in front when raw input was trusted
 };

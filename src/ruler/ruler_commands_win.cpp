@@ -110,7 +110,12 @@ bool CRulerWnd::OnMenuOrAcceleratorCommand(UINT id)
     OnCmdMsg(id, &test);
     if (!test.m_bEnabled)
         return true;
-    return OnCmdMsg(id, nullptr);
+    // The command may end the ruler (Close): what follows it goes by message.
+    const HWND hWnd = m_hWnd;
+    m_keyboardKeeper.CommandStarts(GetForegroundWindow() == hWnd);
+    const bool handled = OnCmdMsg(id, nullptr);
+    PostMessageA(hWnd, kMsgKeepKeyboard, TRUE, LPARAM(GetTickCount()));
+    return handled;
 }
 
 CommandState CRulerWnd::GetCommandState() const
@@ -214,8 +219,11 @@ void CRulerWnd::OnResetWindow(UINT)
 void CRulerWnd::OnShowInTaskBar(UINT)
 {
     const bool visible = IsWindowVisible(m_hWnd) != FALSE;
+    // Hidden without handing the activation to another window: the ruler is back at once,
+    // and a window activated meanwhile would take the keyboard from it afterwards under Wine.
     if (visible)
-        ShowWindow(m_hWnd, SW_HIDE);
+        SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                     SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
     const bool tool = (GetExStyle() & WS_EX_TOOLWINDOW) != 0;
     ModifyStyleEx(tool ? WS_EX_TOOLWINDOW : 0, tool ? 0 : WS_EX_TOOLWINDOW, visible ? SWP_SHOWWINDOW : 0);
     if (visible)

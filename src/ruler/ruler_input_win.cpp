@@ -5,6 +5,7 @@
 #include "platform/tray_rules.h"
 #include "settings/ruler_settings.h"
 #include "resource.h"
+#include "platform/screen_win.h"
 #include "ruler/input_rules.h"
 #include "ruler/window_moves.h"
 #include "ruler/window_tree.h"
@@ -185,6 +186,23 @@ void CRulerWnd::OnActivate(WPARAM, LPARAM)
     // The strip has an active and an inactive look.
     const RECT strip = ToRECT(GetCaptionStripRect(CSR_STRIP));
     InvalidateRect(m_hWnd, &strip, TRUE);
+}
+
+void CRulerWnd::OnKeepKeyboard(bool ended, DWORD at)
+{
+    if (ended)
+        m_keyboardKeeper.CommandEnded(at);
+    const HWND front = GetForegroundWindow();
+    DWORD process = 0;
+    if (front)
+        GetWindowThreadProcessId(front, &process);
+    const FrontWindow who = front == m_hWnd                          ? FrontWindow::kRuler
+                            : !front || front == GetDesktopWindow()  ? FrontWindow::kNobody
+                            : process == GetCurrentProcessId()       ? FrontWindow::kOwnWindow
+                                                                     : FrontWindow::kOther;
+    const bool canHaveKeyboard = IsWindowVisible(m_hWnd) && IsWindowEnabled(m_hWnd);
+    if (m_keyboardKeeper.TakeBack(who, canHaveKeyboard, GetTickCount()))
+        ActivateWindow(m_hWnd);
 }
 
 LRESULT CRulerWnd::OnHotKey(WPARAM id)

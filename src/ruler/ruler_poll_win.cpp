@@ -1,7 +1,7 @@
 // The live-tracking poll: a window timer that follows the pointer with the guide line, the
 // dialog units of the window under it, the caption line and the magnifier. While the pointer
-// rests the timer stops, or slows to one tick a frame where raw input cannot wake the poll
-// (poll_rules.h has the rules).
+// rests the timer slows to a watchdog's pace where raw input wakes the poll, or to one tick a
+// frame where it does not (poll_rules.h has the rules).
 #include "ruler/ruler_wnd.h"
 
 #include "settings/ruler_settings.h"
@@ -14,34 +14,31 @@
 
 namespace {
 constexpr UINT_PTR kPollTimerId = 1;
-// How long the poll waits for another program's window to name its font. A hung window
-// must not freeze the ruler; one that has not answered is asked again on the next tick.
-constexpr UINT kFontQueryTimeoutMs = 50;
 
 // The pointing devices whose raw input wakes a resting poll: the mouse, and pens and touch
 // screens, whose moves do not come as raw mouse input.
 constexpr USHORT kUsagePageGeneric = 0x01, kUsageMouse = 0x02;
 constexpr USHORT kUsagePageDigitizer = 0x0D, kUsagePen = 0x02, kUsageTouchScreen = 0x04;
 
-// The ruler whose resting poll listens for another window coming to the front (one ruler
-// per process rests at a time; the hook's callback has no other way to it).
-CRulerWnd* g_pRestingRuler = nullptr;
-
-void CALLBACK OnForegroundChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
+// The whole milliseconds since `start` (from QueryPerformanceCounter): an answer that came
+// at once is 0 however the clock's milliseconds fall.
+std::uint32_t MsSince(const LARGE_INTEGER& start)
 {
-    if (g_pRestingRuler)
-        g_pRestingRuler->ForgetRawInputReach();
+    LARGE_INTEGER now{}, frequency{};
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return frequency.QuadPart > 0 ? std::uint32_t((now.QuadPart - start.QuadPart) * 1000 / frequency.QuadPart) : 0;
 }
 
 // The font of a window, as no font when it has none; false when the window did not answer
-// in time (it is busy or hung).
-bool FontOfWindow(HWND hWnd, LOGFONTA* lf)
+// within timeoutMs (it is busy or hung).
+bool FontOfWindow(HWND hWnd, UINT timeoutMs, LOGFONTA* lf)
 {
     *lf = CRulerWnd::NoFont();
     if (!hWnd)
         return true;
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(hWnd, WM_GETFONT, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kFontQueryTimeoutMs, &result))
+    if (!SendMessageTimeoutA(hWnd, WM_GETFONT, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, timeoutMs, &result))
         return !IsWindow(hWnd);  // a window that is gone has no font to ask for again
     const HFONT font = reinterpret_cast<HFONT>(result);
     LOGFONTA got{};
@@ -99,10 +96,7 @@ void CRulerWnd::ApplyPollPace()
     const PollPace pace = m_pollPacer.Pace();
     if (!m_nTimerId || pace == m_ePaceApplied)
         return;
-    const UINT period = CPollPacer::PeriodMs(pace);
-    if (period == 0) {
-        KillTimer(m_hWnd, kPollTimerId);
-    } else if (!SetTimer(m_hWnd, kPollTimerId, period, nullptr)) {
+    if (!SetTimer(m_hWnd, kPollTimerId, CPollPacer::PeriodMs(pace), nullptr)) {
         // As a failed start: off until the next UpdatePollTimer.
         StopPoll();
         return;
@@ -127,9 +121,6 @@ void CRulerWnd::ListenWhileResting(bool listen)
             m_nRawDevices = 3;
         else if (RegisterRawInputDevices(devices, 1, sizeof devices[0]))
             m_nRawDevices = 1;
-        m_hForegroundHook = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
-                                            &OnForegroundChanged, 0, 0, WINEVENT_OUTOFCONTEXT);
-        g_pRestingRuler = this;
     } else {
         if (m_nRawDevices) {
             const RAWINPUTDEVICE devices[] = {{kUsagePageGeneric, kUsageMouse, RIDEV_REMOVE, nullptr},
@@ -138,11 +129,6 @@ void CRulerWnd::ListenWhileResting(bool listen)
             RegisterRawInputDevices(devices, m_nRawDevices, sizeof devices[0]);
             m_nRawDevices = 0;
         }
-        if (m_hForegroundHook)
-            UnhookWinEvent(m_hForegroundHook);
-        m_hForegroundHook = nullptr;
-        if (g_pRestingRuler == this)
-            g_pRestingRuler = nullptr;
     }
     m_bRawInputListened = listen;
 }
@@ -155,19 +141,11 @@ void CRulerWnd::WakePoll()
     ApplyPollPace();
 }
 
-void CRulerWnd::ForgetRawInputReach()
-{
-    if (!m_nTimerId)
-        return;
-    m_pollPacer.Forget();
-    ApplyPollPace();
-}
-
 void CRulerWnd::OnRawInput()
 {
     // At the full rate the timer sees the move anyway; resting or asleep, this is the move's
     // first news, and the tick runs now rather than at the next timer tick.
-    if (m_nTimerId && m_pollPacer.OnRawInput(GetTickCount())) {
+    if (m_nTimerId && m_pollPacer.OnRawInput(GetTickCount(), std::uintptr_t(GetForegroundWindow()))) {
         ApplyPollPace();
         OnPollTimer();
     }
@@ -176,14 +154,20 @@ void CRulerWnd::OnRawInput()
 bool CRulerWnd::TrackDialogUnits(POINT screen, DWORD style)
 {
     const HWND under = WindowFromPoint(screen);
-    if (!m_fontUnderCursor.NeedsAsking(under))
+    const DWORD now = GetTickCount();
+    const UINT timeout = m_fontUnderCursor.AskTimeoutMs(under, now);
+    if (timeout == 0)
         return false;
     LOGFONTA lf;
-    if (!FontOfWindow(under, &lf)) {
-        m_fontUnderCursor.NotAnswered();
+    LARGE_INTEGER start{};
+    QueryPerformanceCounter(&start);
+    const bool answered = FontOfWindow(under, timeout, &lf);
+    const std::uint32_t waited = MsSince(start);
+    if (!answered) {
+        m_fontUnderCursor.NotAnswered(under, now, waited);
         return false;
     }
-    if (!m_fontUnderCursor.Answered(under, lf))
+    if (!m_fontUnderCursor.Answered(under, lf, now, waited))
         return false;
     const SIZE base = CalcDialogBaseUnits(lf);
     if (base.cx == m_sizeDlgBase.cx && base.cy == m_sizeDlgBase.cy)
@@ -235,6 +219,10 @@ void CRulerWnd::OnPollTimer()
         RefreshCaptionAt(&screen, captured);
 
     if (m_nTimerId) {
+        // Read on every tick while it matters, whether the poll rests or not (under Wine a hook
+        // on foreground changes hears nothing).
+        if (m_pollPacer.WatchesForeground())
+            m_pollPacer.SeeForeground(std::uintptr_t(GetForegroundWindow()));
         m_pollPacer.AfterTick(tick.moved, m_fontUnderCursor.Pending(), GetTickCount());
         ApplyPollPace();
     }

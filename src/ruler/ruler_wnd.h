@@ -15,6 +15,7 @@
 #include "platform/tray_icon_win.h"
 #include "ruler/command_rules.h"
 #include "ruler/font_under_pointer.h"
+#include "ruler/keyboard_keeper.h"
 #include "ruler/poll_rules.h"
 #include "ruler/ruler_geometry.h"
 #include "tools/custom_scale_target.h"
@@ -32,6 +33,9 @@ struct SameLogFont {
 
 class CRulerWnd : public CWindow, public CCmdTarget, public CCmdUITarget, public ICustomScaleTarget {
 public:
+    // Posted to the ruler after each of its commands and deactivations (OnKeepKeyboard).
+    static constexpr UINT kMsgKeepKeyboard = WM_APP + 1;
+
     // Throws CResourceException when the ruler font cannot be made and CMemoryException when
     // no display information context can be had.
     explicit CRulerWnd(CRulerSettings& settings);
@@ -93,9 +97,6 @@ public:
     void OnRawInput();
     // Back to the full rate (the ruler moved under the pointer, a setting changed).
     void WakePoll();
-    // Another window came to the front or the ruler's activation changed: a sleeping poll
-    // rests with its frame timer until raw input shows again that it reaches the ruler.
-    void ForgetRawInputReach();
 
     // --- input (ruler_input_win.cpp) -------------------------------------------------
     bool PreTranslateMessage(MSG* msg) override;
@@ -158,13 +159,12 @@ public:
     int m_nUnitTwips = 15;
     int m_nLabelStep = 1;
     int m_nSubdivisions = 1;
-    // The poll's id while it runs, at any pace (the timer itself stops while it sleeps).
+    // The poll's id while it runs, at any pace.
     UINT_PTR m_nTimerId = 0;
     CPollPacer m_pollPacer;
     PollPace m_ePaceApplied = PollPace::Full;
     bool m_bRawInputListened = false;
     UINT m_nRawDevices = 0;
-    HWINEVENTHOOK m_hForegroundHook = nullptr;
     POINT m_ptGuide{};
     POINT m_ptLastCursor{};
     // A window without a font: lfHeight INT_MAX.
@@ -225,12 +225,16 @@ private:
     bool OnSetCursor(UINT hitTest);
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
     void OnActivate(WPARAM wParam, LPARAM lParam);
+    // After a command (ended: it ended at `at`) and after a deactivation: the ruler takes the
+    // keyboard back where CKeyboardKeeper says so.
+    void OnKeepKeyboard(bool ended, DWORD at);
     LRESULT OnHotKey(WPARAM id);
     LRESULT OnTrayNotify(WPARAM id, LPARAM mouseMsg);
     void OnContextMenu(POINT screenPoint);
 
     CRulerSettings& m_settings;
     CCmdTarget* m_pAppCommands = nullptr;
+    CKeyboardKeeper m_keyboardKeeper;
     // Set once WM_CREATE has succeeded: only then does the window own this object. A window
     // whose creation failed leaves the object to whoever made it.
     bool m_bCreated = false;

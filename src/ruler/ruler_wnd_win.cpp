@@ -99,9 +99,6 @@ LRESULT CRulerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_INPUT:
         OnRawInput();
         return Default(msg, wParam, lParam);
-    case WM_ACTIVATEAPP:
-        ForgetRawInputReach();
-        return Default(msg, wParam, lParam);
     case WM_LBUTTONDOWN:
         OnLButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
@@ -127,6 +124,11 @@ LRESULT CRulerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATE:
         Default(msg, wParam, lParam);
         OnActivate(wParam, lParam);
+        if (LOWORD(wParam) == WA_INACTIVE)
+            PostMessageA(m_hWnd, kMsgKeepKeyboard, FALSE, 0);
+        return 0;
+    case kMsgKeepKeyboard:
+        OnKeepKeyboard(wParam != FALSE, DWORD(lParam));
         return 0;
     case WM_HOTKEY:
         return OnHotKey(wParam);
@@ -228,6 +230,8 @@ void CRulerWnd::OnGetMinMaxInfo(MINMAXINFO* info)
 
 void CRulerWnd::OnWindowPosChanged(const WINDOWPOS* pos)
 {
+    if (pos->flags & SWP_HIDEWINDOW)
+        m_keyboardKeeper.RulerHidden();
     UpdatePollTimer();
     if (GetStyle() & RS_MAGNIFIER) {
         if (!(pos->flags & SWP_NOSIZE))

@@ -248,9 +248,22 @@ struct BusyWindow {
     HANDLE ready, release, quit;
     HWND hwnd;
 };
+BusyWindow* g_pBusy = nullptr;
+WNDPROC g_pBusyProc = nullptr;
+LONG g_nFontQuestions = 0;
 
-// A window with a large font on a thread of its own that stops answering until `release`,
-// as a busy program does, and then answers again until `quit`.
+LRESULT CALLBACK AnswerLate(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_GETFONT) {
+        InterlockedIncrement(&g_nFontQuestions);
+        if (WaitForSingleObject(g_pBusy->release, 0) != WAIT_OBJECT_0)
+            Sleep(40);
+    }
+    return CallWindowProcA(g_pBusyProc, hwnd, msg, wParam, lParam);
+}
+
+// A window with a large font on a thread of its own that answers WM_GETFONT late until
+// `release`, as a busy program does, and then in time until `quit`.
 DWORD WINAPI BusyWindowThread(void* p)
 {
     auto* s = static_cast<BusyWindow*>(p);
@@ -259,11 +272,9 @@ DWORD WINAPI BusyWindowThread(void* p)
     s->hwnd = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE | SS_NOTIFY,
                               kLeft + 250, kTop, 40, 40, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     SendMessageA(s->hwnd, WM_SETFONT, WPARAM(font.Get()), FALSE);
+    g_pBusyProc = WNDPROC(SetWindowLongPtrA(s->hwnd, GWLP_WNDPROC, LONG_PTR(&AnswerLate)));
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
     SetEvent(s->ready);
-    WaitForSingleObject(s->release, 10000);
     while (MsgWaitForMultipleObjects(1, &s->quit, FALSE, 10000, QS_ALLINPUT) != WAIT_OBJECT_0)
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&msg);
@@ -271,10 +282,11 @@ DWORD WINAPI BusyWindowThread(void* p)
     return 0;
 }
 
-TEST(Poll, ABusyWindowUnderThePointerIsAskedAgainOnTheNextTick)
+TEST(Poll, ABusyWindowUnderThePointerIsAskedAgainAFewTimesASecond)
 {
     BusyWindow busy{CreateEventA(nullptr, TRUE, FALSE, nullptr), CreateEventA(nullptr, TRUE, FALSE, nullptr),
                     CreateEventA(nullptr, TRUE, FALSE, nullptr), nullptr};
+    g_pBusy = &busy;
     HANDLE thread = CreateThread(nullptr, 0, &BusyWindowThread, &busy, 0, nullptr);
     ASSERT_NE(thread, nullptr);
     ASSERT_EQ(WaitForSingleObject(busy.ready, 5000), WAIT_OBJECT_0);
@@ -287,13 +299,15 @@ TEST(Poll, ABusyWindowUnderThePointerIsAskedAgainOnTheNextTick)
         ASSERT_TRUE(f.Create(RS_HORZ | RS_UNIT_DU, RECT{kLeft, kTop, kLeft + 200, kTop + 56}));
         TakeOverPolls(f.ruler);
         ASSERT_TRUE(MovePointerTo(kLeft + 270, kTop + 20));
-        // Not answering: the poll goes on, and the window is not taken for one without a font.
-        const DWORD start = GetTickCount();
-        f.ruler->OnPollTimer();
-        EXPECT_LT(GetTickCount() - start, 1000u);
+        // Late for a second of ticks: the poll goes on, asking a few times, and the window is
+        // not taken for one without a font.
+        for (const DWORD start = GetTickCount(); GetTickCount() - start < 1000; Sleep(16))
+            f.ruler->OnPollTimer();
+        EXPECT_GE(g_nFontQuestions, 2);
+        EXPECT_LE(g_nFontQuestions, 5);
         EXPECT_NE(f.ruler->m_fontUnderCursor.LastWindow(), busy.hwnd);
         EXPECT_EQ(ToSize(f.ruler->m_sizeDlgBase), SystemBaseUnits());
-        // Answering again: the next tick asks, with the pointer where it was.
+        // Answering in time again: a later tick asks, with the pointer where it was.
         SetEvent(busy.release);
         for (int tick = 0; tick < 100 && f.ruler->m_fontUnderCursor.LastWindow() != busy.hwnd; ++tick) {
             Sleep(10);
@@ -363,19 +377,6 @@ int RunFor(DWORD ms, HWND hwnd = nullptr)
     return ticks;
 }
 
-// Moves the pointer as a mouse does, through the system's input queue (so raw input sees it,
-// unlike SetCursorPos).
-bool SendPointerMove(int x, int y)
-{
-    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = LONG((std::int64_t(x) * 65536 + cx - 1) / cx);
-    in.mi.dy = LONG((std::int64_t(y) * 65536 + cy - 1) / cy);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    return SendInput(1, &in, sizeof in) == 1;
-}
-
 // Runs the message loop until the ruler's caption shows the pointer's position (at most 2 s).
 std::string CaptionFollowing(HWND ruler)
 {
@@ -412,18 +413,22 @@ TEST(PollPace, RestsWithAFrameTimerWhereRawInputDoesNotCome)
     EXPECT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Resting) << "no sleep without raw input";
 }
 
-TEST(PollPace, SleepsWithoutATimerOnceRawInputAnnouncesAMove)
+TEST(PollPace, SleepsWithAWatchdogOnceRawInputAnnouncesAMove)
 {
-    CRulerFixture f;
-    f.settings.m_nCaption = CI_POSITION;
-    ASSERT_TRUE(f.Create(RS_HORZ | RS_UNIT_PX, RECT{kLeft, kTop, kLeft + 400, kTop + 56}));
     // Another window in front, as where the ruler is used (Wine passes raw input on only while
     // some window is in front).
     FontWindow front(nullptr, kLeft + 500, kTop + 200);
+    FontWindow other(nullptr, kLeft + 560, kTop + 200);
     SetForegroundWindow(front.m_hWnd);
     PumpUntilIdle();
     ASSERT_EQ(GetForegroundWindow(), front.m_hWnd);
+    // The pointer is placed before the poll starts: a resting poll would take that move, which
+    // comes without raw input, for a verdict.
     ASSERT_TRUE(MovePointerTo(kLeft + 100, kTop + 100));
+    CRulerFixture f;
+    f.settings.m_nCaption = CI_POSITION;
+    ASSERT_TRUE(f.Create(RS_HORZ | RS_UNIT_PX, RECT{kLeft, kTop, kLeft + 400, kTop + 56}));
+    ASSERT_EQ(f.ruler->m_pollPacer.Reach(), RawInputReach::Unknown);
     RunFor(400);
     ASSERT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Resting);
     ASSERT_TRUE(SendPointerMove(kLeft + 150, kTop + 100));
@@ -431,14 +436,38 @@ TEST(PollPace, SleepsWithoutATimerOnceRawInputAnnouncesAMove)
     ASSERT_EQ(f.ruler->m_pollPacer.Reach(), RawInputReach::Delivered) << "WM_INPUT came for the move";
     RunFor(400);
     EXPECT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Asleep);
-    EXPECT_EQ(RunFor(300, f.Hwnd()), 0) << "no timer while the pointer rests";
+    const int ticks = RunFor(8 * kWatchdogPeriodMs, f.Hwnd());
+    EXPECT_GT(ticks, 0) << "the watchdog ticks";
+    EXPECT_LE(ticks, 9) << "and nothing faster";
     // The next move wakes it, and the caption follows without a timer tick to wait for.
     ASSERT_TRUE(SendPointerMove(kLeft + 200, kTop + 100));
     EXPECT_EQ(CaptionFollowing(f.Hwnd()), "follows");
     EXPECT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Full);
+    // Another window comes to the front while the poll runs at the full rate: raw input has to
+    // show again that it reaches the ruler before the poll sleeps.
+    SetForegroundWindow(other.m_hWnd);
+    const DWORD changed = GetTickCount();
+    while (f.ruler->m_pollPacer.Reach() != RawInputReach::Unknown && GetTickCount() - changed < 2000)
+        RunFor(5);
+    EXPECT_EQ(f.ruler->m_pollPacer.Reach(), RawInputReach::Unknown);
+    RunFor(400);
+    EXPECT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Resting);
+    ASSERT_TRUE(SendPointerMove(kLeft + 170, kTop + 100));
+    EXPECT_EQ(CaptionFollowing(f.Hwnd()), "follows");
     // The ruler moving under the still pointer wakes it too.
     RunFor(400);
     ASSERT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Asleep);
     SetWindowPos(f.Hwnd(), nullptr, kLeft - 10, kTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_EQ(CaptionFollowing(f.Hwnd()), "follows");
+    // A move without raw input (another program's SetCursorPos; under Wine, the pointer over
+    // the bare desktop) is found by the watchdog, and raw input is not trusted any more.
+    RunFor(400);
+    ASSERT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Asleep);
+    ASSERT_TRUE(MovePointerTo(kLeft + 120, kTop + 100));
+    EXPECT_EQ(CaptionFollowing(f.Hwnd()), "follows");
+    EXPECT_EQ(f.ruler->m_pollPacer.Reach(), RawInputReach::NotDelivered);
+    ASSERT_TRUE(SendPointerMove(kLeft + 180, kTop + 100));
+    EXPECT_EQ(CaptionFollowing(f.Hwnd()), "follows");
+    RunFor(400);
+    EXPECT_EQ(f.ruler->m_pollPacer.Pace(), PollPace::Resting);
 }

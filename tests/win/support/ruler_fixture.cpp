@@ -258,6 +258,17 @@ bool MovePointerTo(int x, int y)
     return false;
 }
 
+bool SendPointerMove(int x, int y)
+{
+    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = LONG((std::int64_t(x) * 65536 + cx - 1) / cx);
+    in.mi.dy = LONG((std::int64_t(y) * 65536 + cy - 1) / cy);
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return SendInput(1, &in, sizeof in) == 1;
+}
+
 int CountGdiObjects()
 {
     static const bool trusted = TableFollowsObjects();

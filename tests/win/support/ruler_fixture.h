@@ -76,6 +76,9 @@ void PumpUntilIdle(int quietMs = 30, int maxMs = 2000);
 // caches the target of SetCursorPos for about 100 ms and ignores a move to the point it
 // set last). False when the pointer would not go there.
 bool MovePointerTo(int x, int y);
+// Moves the pointer as a mouse does, through the system's input queue (so raw input sees it,
+// unlike SetCursorPos); whether the move was taken.
+bool SendPointerMove(int x, int y);
 
 // Live GDI objects of this process, stock objects not counted: the entries of Wine's GDI
 // handle table (behind the PEB) with a type, in the x86-64 and the i686 build. -1 when there
