@@ -33,8 +33,11 @@ struct SameLogFont {
 
 class CRulerWnd : public CWindow, public CCmdTarget, public CCmdUITarget, public ICustomScaleTarget {
 public:
-    // Posted to the ruler after each of its commands and deactivations (OnKeepKeyboard).
+    // The ruler's own messages. Posted to the ruler after each of its commands and
+    // deactivations (OnKeepKeyboard).
     static constexpr UINT kMsgKeepKeyboard = WM_APP + 1;
+    // Posted by OnCreate: the window's icons and the tray icon, after the ruler is shown.
+    static constexpr UINT kMsgAddIcons = WM_APP + 2;
 
     // Throws CResourceException when the ruler font cannot be made and CMemoryException when
     // no display information context can be had.
@@ -199,8 +202,6 @@ protected:
 private:
     int OnCreate();
     void OnDestroy();
-    // Posted by OnCreate: the window's icons and the tray icon, after the ruler is shown.
-    static constexpr UINT kMsgAddIcons = WM_APP + 1;
     // The tray icon with the tip from the version resource.
     void AddTrayIcon();
     // The shell's message that a task bar has been (re)created.
