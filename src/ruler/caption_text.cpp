@@ -83,6 +83,8 @@ void ComposeCaptionText(const CaptionInputs& in, char* buffer, std::size_t size)
 
     if (flags & CI_UNITS)
         line.Append(" [U: " + in.unitAbbrev + "]");
+    if (!in.densityLabel.empty())
+        line.Append(" [" + in.densityLabel + ": " + FormatNumber(in.logPixels, false, 3) + " dpi]");
     if ((flags & CI_SCALE) && scale != 100)
         line.Append(" [S: " + std::to_string(scale) + "%]");
     if (flags & CI_SCREEN)

@@ -14,7 +14,12 @@ struct CaptionInputs {
     std::string pixelAbbrev;   // string 2016, "px"
     std::uint32_t captionFlags = 0;  // View\Caption (CI_*)
     int scale = 100;           // m_nScale, percent
-    int logPixels = 0;         // m_nLogPixels along the ruler's axis
+    // Pixels per inch the unit is measured with along the ruler's axis: m_nLogPixels, or a
+    // calibrated density for the physical units.
+    double logPixels = 0;
+    // With Calibrated Units on and a physical unit: says where that density came from
+    // (" [label: density dpi]" after the units item); empty otherwise.
+    std::string densityLabel;
     int unitTwips = 0;         // m_nUnitTwips
     bool unitIsPixel = false;  // RS_UNIT_PX: P and D have no pixel equivalent
     bool vertical = false;

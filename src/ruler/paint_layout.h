@@ -44,7 +44,7 @@ Rect GetDrawnGuideRect(std::uint32_t style, const Rect& client, int stripThickne
 
 // What the graduations are laid out from, besides the window's geometry.
 struct ScaleMetrics {
-    int dpi = 96;           // pixels per inch along the ruler
+    double dpi = 96;        // pixels per inch along the ruler the unit is measured with
     int unitTwips = 15;
     int labelStep = 1;
     int subdivisions = 1;

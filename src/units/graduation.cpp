@@ -36,19 +36,29 @@ int64_t MulDivPos(int64_t d, int64_t k, int64_t n)
     return q * k + rk / n + (2 * (rk % n) >= n ? 1 : 0);
 }
 
-// The major ticks' positions: pos(i) = trunc(i * dpi * step * twips * (1/1440)), scaled
-// unless the scale is 100 % or not positive. Requires dpi, step and twips >= 1.
+// The density in thousandths of a pixel per inch: a calibrated density is held to that, so
+// the tick positions below are exact integer arithmetic for a fractional density as for a
+// whole one.
+int64_t MilliDpi(double dpi)
+{
+    const double m = std::round(dpi * 1000);
+    return !(m > 0) ? 0 : m >= double(kFar) ? kFar : int64_t(m);
+}
+
+// The major ticks' positions: pos(i) = trunc(i * milliDpi * step * twips / 1440000), scaled
+// unless the scale is 100 % or not positive. Requires dpi >= 1, step and twips >= 1.
 class MajorTicks {
 public:
     explicit MajorTicks(const GraduationParams& p)
-        : m_nPer(MulSat(MulSat(p.dpi, p.labelStep, kProductCap), p.unitTwips, kProductCap)),
+        : m_nPer(MulSat(MulSat(MilliDpi(p.dpi), p.labelStep, kProductCap), p.unitTwips, kProductCap)),
           m_nScale(p.scale > 0 && p.scale != 100 ? p.scale : 0)
     {
     }
 
     int64_t Pos(int64_t i) const
     {
-        const int64_t raw = int64_t(double(MulSat(i, m_nPer, kProductCap)) * (1.0 / 1440));
+        // 1.0 / 1440000 is rounded up in binary, so an exact multiple never truncates short.
+        const int64_t raw = int64_t(double(MulSat(i, m_nPer, kProductCap)) * (1.0 / 1440000));
         if (raw >= kFar)
             return kFar;
         if (m_nScale == 0)
@@ -65,7 +75,7 @@ public:
         if (t <= 0)
             return 0;
         const int64_t raw = m_nScale ? (100 * t + m_nScale - 1) / m_nScale : t;
-        const double est = std::ceil(double(raw) * 1440 / double(m_nPer));
+        const double est = std::ceil(double(raw) * 1440000 / double(m_nPer));
         int64_t i = est >= double(kIndexCap) ? kIndexCap : int64_t(est);
         while (i > 0 && Pos(i - 1) >= t)
             --i;
@@ -105,7 +115,7 @@ public:
 
     void Run()
     {
-        if (m_p.dpi < 1 || m_p.labelStep < 1 || m_p.unitTwips < 1) {
+        if (!(m_p.dpi >= 1) || m_p.labelStep < 1 || m_p.unitTwips < 1) {
             // No interval to step by: only the zero tick can be placed.
             Major(0, 0);
             return;

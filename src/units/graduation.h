@@ -6,7 +6,9 @@
 #include <vector>
 
 struct GraduationParams {
-    int dpi = 96;            // display pixels per inch along the ruler
+    // Pixels per inch along the ruler; a calibrated density is fractional, held to a
+    // thousandth (see units/density.h), and is laid out exactly to that thousandth.
+    double dpi = 96;
     int unitTwips = 15;
     int labelStep = 32;
     int subdivisions = 16;

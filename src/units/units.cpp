@@ -190,10 +190,10 @@ UnitMetrics CalcUnitMetrics(std::uint32_t style, int logPixels, Size dlgBase, in
     return {twips, s.labelStep, s.subdivisions};
 }
 
-double UnitsFromPixels(double p, int unitTwips, int dpi, int scale)
+double UnitsFromPixels(double p, int unitTwips, double dpi, int scale)
 {
     const double den = double(unitTwips) * dpi * (scale > 0 ? scale : 100);
-    if (unitTwips <= 0 || dpi <= 0)
+    if (unitTwips <= 0 || !(dpi > 0))
         return 0.0;
     return p * 144000 / den;
 }

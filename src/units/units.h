@@ -59,7 +59,7 @@ int NiceStepDown(int base, int n);
 // A pixel distance along the ruler in units: p * 144000 / (unitTwips * dpi * scale).
 // A scale of 0 or below counts as 100 %, as in painting; 0 when the unit or density is not
 // positive.
-double UnitsFromPixels(double p, int unitTwips, int dpi, int scale);
+double UnitsFromPixels(double p, int unitTwips, double dpi, int scale);
 // The unscaled pixel distance: p * 100 / scale; p itself for a scale of 0 or below.
 double PixelEquivalent(double p, int scale);
 
