@@ -143,13 +143,14 @@ bool CRegistrySettings::WriteDword(const char* section, const char* name, std::i
     return m_lLastError == kRegSuccess;
 }
 
-std::string CRegistrySettings::ReadString(const char* section, const char* name, const std::string& def)
+std::string CRegistrySettings::ReadString(const char* section, const char* name, const std::string& def,
+                                          std::size_t maxSize)
 {
     std::string path;
     if (!ValuePath(section, name, path))
         return def;
     SettingsValue value;
-    m_lLastError = m_pBackend->QueryValue(path, name, kAnySize, value);
+    m_lLastError = m_pBackend->QueryValue(path, name, maxSize, value);
     if (m_lLastError != kRegSuccess || value.type != kRegSz)
         return def;
     // Up to the first zero; a value stored without one is taken whole.

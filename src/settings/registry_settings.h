@@ -58,8 +58,10 @@ public:
     // Only a REG_DWORD of exactly 4 bytes counts; anything else gives `def`.
     std::int32_t ReadDword(const char* section, const char* name, std::int32_t def);
     bool WriteDword(const char* section, const char* name, std::int32_t value);
-    // A REG_SZ, up to its first zero (a value without one is taken whole); else `def`.
-    std::string ReadString(const char* section, const char* name, const std::string& def);
+    // A REG_SZ, up to its first zero (a value without one is taken whole); else `def`, also
+    // for a value of more than maxSize bytes.
+    std::string ReadString(const char* section, const char* name, const std::string& def,
+                           std::size_t maxSize = kAnySize);
     bool WriteString(const char* section, const char* name, const std::string& text);
     bool DeleteValue(const char* section, const char* name);
 

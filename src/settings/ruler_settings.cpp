@@ -7,6 +7,7 @@
 
 const char kSectionView[] = "View";
 const char kSectionSizing[] = "Sizing";
+const char kValueCalibratedUnits[] = "CalibratedUnits";
 
 namespace {
 // The 30 values in the order Load reads and Save writes them. `f` gets the section, the
@@ -73,6 +74,7 @@ void CRulerSettings::SetDefaults()
     m_clrFg = 0;
     m_nCaption = 0xC1;
     m_nColor = 4;
+    m_bCalibratedUnits = 0;
 
     m_nWidth = 640;
     m_nHeight = 480;
@@ -114,6 +116,7 @@ void CRulerSettings::Load()
     m_nUnit = std::int32_t(FindUnit(std::uint32_t(m_nUnit) & RS_UNIT_MASK)->flag);
     m_nScale = ClampScale(m_nScale);
     m_nZoomFactor = ClampScale(m_nZoomFactor);
+    m_bCalibratedUnits = ReadDword(kSectionView, kValueCalibratedUnits, m_bCalibratedUnits) != 0 ? 1 : 0;
 
     CSettingsStore::Load();
 }
@@ -123,5 +126,9 @@ void CRulerSettings::Save()
     ForEachValue(*this, [this](const char* section, const char* name, auto& member) {
         WriteDword(section, name, static_cast<std::int32_t>(member));
     });
+    if (m_bCalibratedUnits)
+        WriteDword(kSectionView, kValueCalibratedUnits, 1);
+    else
+        DeleteValue(kSectionView, kValueCalibratedUnits);
     CSettingsStore::Save();
 }

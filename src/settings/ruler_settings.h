@@ -36,6 +36,10 @@ public:
     std::int32_t m_clrFg = 0;
     std::int32_t m_nCaption = 0xC1;
     std::int32_t m_nColor = 4;
+    // View\CalibratedUnits, a value older versions do not know: non-zero measures cm, in,
+    // pt, pc and twip with the calibrated density of the ruler's monitor. Stored only while
+    // it is on, so a record that never had it on stays as it was.
+    std::int32_t m_bCalibratedUnits = 0;
 
     // Sizing.
     std::int32_t m_nWidth = 640;
@@ -66,3 +70,4 @@ private:
 
 extern const char kSectionView[];
 extern const char kSectionSizing[];
+extern const char kValueCalibratedUnits[];
