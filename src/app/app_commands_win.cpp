@@ -5,6 +5,7 @@
 #include "platform/help_win.h"
 #include "resource.h"
 #include "ruler/command_dispatch_win.h"
+#include "ruler/ruler_wnd.h"
 #include "tools/sizing_tool_dlg_win.h"
 #include "tools/about_dlg_win.h"
 #include "win/window.h"
@@ -46,6 +47,8 @@ void CRulerApp::OnAppAbout(UINT)
     // Owned by the ruler's last active pop-up, the box stacks above a dialog the ruler has open.
     HWND ruler = GetMainWindowHandle();
     CAboutDlg about(ruler ? GetLastActivePopup(ruler) : nullptr, m_settings);
+    if (const auto* rulerWnd = dynamic_cast<const CRulerWnd*>(GetMainWindow()))
+        about.SetUnitsText(rulerWnd->DescribeUnitDensity());
     about.DoModal();
 }
 

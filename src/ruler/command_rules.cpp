@@ -112,6 +112,11 @@ CommandUpdate RuleBase(int id, const CommandState& s)
     return Marked(CommandUpdate::kRadio, s.base == (id == ID_BASE_2 ? 2 : 10));
 }
 
+CommandUpdate RuleCalibratedUnits(int, const CommandState& s)
+{
+    return Marked(CommandUpdate::kCheck, s.calibratedUnits);
+}
+
 CommandUpdate RuleNotation(int id, const CommandState& s)
 {
     const std::uint32_t value = NotationFromCommandId(id);

@@ -20,6 +20,7 @@ struct CommandState {
     std::uint32_t caption = 0;      // View\Caption
     std::uint32_t color = 0;        // View\Color
     bool sizingToolVisible = false; // the sizing tool exists and is shown
+    bool calibratedUnits = false;   // View\CalibratedUnits
 };
 
 // What a rule sets on a menu item (or tells the keyboard: a disabled command does not run).
@@ -43,6 +44,7 @@ CommandUpdate RuleShowInTaskBar(int id, const CommandState& s);      // check: n
 CommandUpdate RuleCaptionItem(int id, const CommandState& s);        // check; pixel equivalent enabling
 CommandUpdate RuleUnit(int id, const CommandState& s);               // radio: the unit bit
 CommandUpdate RuleBase(int id, const CommandState& s);               // radio: View\Base
+CommandUpdate RuleCalibratedUnits(int id, const CommandState& s);    // check: View\CalibratedUnits
 CommandUpdate RuleNotation(int id, const CommandState& s);           // radio; not on a palette display
 CommandUpdate RuleWebSafe(int id, const CommandState& s);            // check; needs the palette
 CommandUpdate RuleCopyColor(int id, const CommandState& s);          // not on a palette display

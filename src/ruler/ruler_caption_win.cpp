@@ -27,7 +27,11 @@ void CRulerWnd::BuildCaptionTextAt(char* buffer, const POINT* pointer, bool from
     in.pixelAbbrev = LoadResString(ID_UNIT_PX);
     in.captionFlags = std::uint32_t(m_settings.m_nCaption);
     in.scale = m_nScale;
-    in.logPixels = m_nLogPixels;
+    in.logPixels = UnitDpi();
+    if (UnitIsCalibrated())
+        in.densityLabel = LoadResString(m_calibration.source == DensitySource::Calibrated ? IDS_CAPTION_CALIBRATED
+                                        : m_calibration.source == DensitySource::Reported ? IDS_CAPTION_REPORTED
+                                                                                            : IDS_CAPTION_LOGICAL);
     in.unitTwips = m_nUnitTwips;
     in.unitIsPixel = unit->flag == RS_UNIT_PX;
     in.vertical = IsVerticalStyle(style);

@@ -60,6 +60,8 @@ const Entry kRulerCommands[] = {
     {ID_BASE_2, &CRulerWnd::OnBase, RuleBase},
     {ID_BASE_10, &CRulerWnd::OnBase, RuleBase},
     {ID_UNIT_NEXT, &CRulerWnd::OnNextUnit, nullptr},
+    {ID_CALIBRATE, &CRulerWnd::OnCalibrate, nullptr},
+    {ID_CALIBRATED_UNITS, &CRulerWnd::OnCalibratedUnits, RuleCalibratedUnits},
 
     {ID_COLOR_HLS, &CRulerWnd::OnNotation, RuleNotation},
     {ID_COLOR_HSV, &CRulerWnd::OnNotation, RuleNotation},
@@ -132,6 +134,7 @@ CommandState CRulerWnd::GetCommandState() const
     s.base = m_settings.m_nBase;
     s.caption = std::uint32_t(m_settings.m_nCaption);
     s.color = std::uint32_t(m_settings.m_nColor);
+    s.calibratedUnits = m_settings.m_bCalibratedUnits != 0;
     return s;
 }
 

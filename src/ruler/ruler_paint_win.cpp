@@ -159,7 +159,7 @@ void CRulerWnd::PaintTo(HDC hDC)
 void CRulerWnd::DrawGraduations(HDC hDC, const RECT& clip)
 {
     const DWORD style = GetStyle();
-    const ScaleMetrics m{m_nLogPixels, m_nUnitTwips, m_nLabelStep, m_nSubdivisions, m_nScale, m_nTickLength,
+    const ScaleMetrics m{UnitDpi(), m_nUnitTwips, m_nLabelStep, m_nSubdivisions, m_nScale, m_nTickLength,
                          int(m_tmRuler.tmHeight)};
     GraduationParams p = MakeGraduationParams(style, GetClientRectCore(), m, FromRECT(clip));
     if (p.length <= 0)

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <climits>
+#include <string>
 
 #include "base/geometry.h"
 #include "platform/tray_icon_win.h"
@@ -19,6 +20,7 @@
 #include "ruler/poll_rules.h"
 #include "ruler/ruler_geometry.h"
 #include "tools/custom_scale_target.h"
+#include "units/density.h"
 #include "units/graduation.h"
 #include "win/cmd_ui.h"
 #include "win/handles.h"
@@ -147,6 +149,22 @@ public:
     void OnMagnifierZoom(UINT id);
     void OnMagnifierZoomCustom(UINT id);
 
+    // --- calibrated units (ruler_calibration_win.cpp) ---------------------------------
+    void OnCalibrate(UINT id);
+    void OnCalibratedUnits(UINT id);
+    // With Calibrated Units on: the density of the monitor under the zero point, from its
+    // stored calibration when one applies, else the logical density. Looked up again only
+    // when that monitor changes, unless forced (a new calibration, a display change).
+    void UpdateCalibration(bool force);
+    // The pixels per inch the current unit is measured with along the ruler.
+    double UnitDpi() const;
+    // Whether the current unit's density is the calibrated one's (Calibrated Units on and a
+    // unit with a physical length).
+    bool UnitIsCalibrated() const;
+    // For the About box: the density cm, in, pt, pc and twip are measured with and where it
+    // came from.
+    std::string DescribeUnitDensity() const;
+
     // What the custom scale dialog acts on (ruler_scale_target_win.cpp).
     void ApplyRulerScale(int scale) override;
     void ApplyMagnifierZoom(int zoom) override;
@@ -158,6 +176,9 @@ public:
     TEXTMETRICA m_tmRuler{};
     CFontHandle m_fontRuler;
     int m_nLogPixels = 0;
+    // The density Calibrated Units measures with, and the monitor it was found for.
+    Density m_calibration;
+    HMONITOR m_hCalibrationMonitor = nullptr;
     int m_nScale = 100;
     int m_nUnitTwips = 15;
     int m_nLabelStep = 1;

@@ -74,6 +74,8 @@ LRESULT CRulerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_DISPLAYCHANGE:
     case WM_SETTINGCHANGE:
         GetVirtualScreenRect(&m_rcVirtualScreen);
+        if (msg == WM_DISPLAYCHANGE)
+            UpdateCalibration(true);  // a new mode: a calibration may apply or stop applying
         return Default(msg, wParam, lParam);
     case WM_GETMINMAXINFO:
         OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
@@ -170,6 +172,8 @@ int CRulerWnd::OnCreate()
     if (!m_hAccel)
         m_hAccel = LoadAcceleratorsA(inst, MAKEINTRESOURCEA(IDR_MAINFRAME));
     ModifyRulerStyle(0, GetStyle(), TRUE);
+    if (m_settings.m_bCalibratedUnits)
+        UpdateCalibration(true);
     m_settings.m_bChanged = 1;
     m_bCreated = true;
     return 0;
@@ -233,6 +237,8 @@ void CRulerWnd::OnWindowPosChanged(const WINDOWPOS* pos)
     if (pos->flags & SWP_HIDEWINDOW)
         m_keyboardKeeper.RulerHidden();
     UpdatePollTimer();
+    if ((pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE))
+        UpdateCalibration(false);
     if (GetStyle() & RS_MAGNIFIER) {
         if (!(pos->flags & SWP_NOSIZE))
             UpdateWindow(m_hWnd);

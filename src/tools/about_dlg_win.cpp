@@ -59,6 +59,7 @@ BOOL CAboutDlg::OnInitDialog()
     SetDlgItemTextA(m_hWnd, IDC_ABOUT_VERSION, m_strVersion.c_str());
     SetDlgItemTextA(m_hWnd, IDC_ABOUT_LEGAL, m_strLegal.c_str());
     SetDlgItemTextA(m_hWnd, IDC_ABOUT_DESCRIPTION, m_strDescription.c_str());
+    SetDlgItemTextA(m_hWnd, IDC_ABOUT_UNITS, m_strUnits.c_str());
     const std::string where = DescribeSettingsLocation(m_settings);
     SetDlgItemTextA(m_hWnd, IDC_ABOUT_SETTINGS,
                     where.empty() ? "" : ReplaceArgs(LoadResString(IDS_ABOUT_SETTINGS), where).c_str());

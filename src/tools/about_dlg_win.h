@@ -7,6 +7,7 @@
 #include "win/dialog.h"
 
 #include <string>
+#include <utility>
 
 class CRulerSettings;
 
@@ -21,6 +22,8 @@ public:
     INT_PTR DoModal();
     // Reads the texts the box shows; false (the message shown) without a version resource.
     bool LoadVersionTexts();
+    // The line that says what density the physical units are measured with.
+    void SetUnitsText(std::string text) { m_strUnits = std::move(text); }
 
 protected:
     BOOL OnInitDialog() override;
@@ -31,6 +34,7 @@ private:
     std::string m_strVersion;
     std::string m_strLegal;
     std::string m_strDescription;
+    std::string m_strUnits;
 };
 
 // "HKEY_LOCAL_MACHINE\Software\Orrin\Calyx\" or "HKEY_CURRENT_USER\..." for where the record
