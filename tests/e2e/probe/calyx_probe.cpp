@@ -7,6 +7,8 @@
 // follow the process that owns that window, never the one they launched, which under a
 // loader that starts the program as another process is not the ruler's.
 //   calyx_probe browser FILE URL (stands in for a web browser: appends URL to FILE) | no-browser
+//   calyx_probe dialog TITLE SECONDS (waits for a window with that title; one line per control:
+//               ID=, RECT= on the screen, TEXT=)
 //   calyx_probe foreground (the title of the window that has the keyboard, as Windows sees it)
 // "close" returns once every ruler's process has ended (and so written its settings).
 #include <windows.h>
@@ -107,6 +109,16 @@ BOOL CALLBACK PrintStatic(HWND hWnd, LPARAM)
     GetClassNameA(hWnd, cls, sizeof cls);
     if (lstrcmpiA(cls, "Static") == 0 && GetWindowTextA(hWnd, text, sizeof text) > 0)
         std::printf("%s\n", text);
+    return TRUE;
+}
+
+BOOL CALLBACK PrintControl(HWND hWnd, LPARAM)
+{
+    char text[1024] = "";
+    GetWindowTextA(hWnd, text, sizeof text);
+    RECT r{};
+    GetWindowRect(hWnd, &r);
+    std::printf("ID=%d RECT=%ld,%ld,%ld,%ld TEXT=%s\n", GetDlgCtrlID(hWnd), r.left, r.top, r.right, r.bottom, text);
     return TRUE;
 }
 
@@ -244,6 +256,16 @@ int main(int argc, char** argv)
             return 1;
         std::fprintf(f, "%s\n", argv[3]);
         std::fclose(f);
+        return 0;
+    }
+    if (!std::strcmp(cmd, "dialog") && argc > 3) {
+        HWND dlg = nullptr;
+        if (!WaitFor([&] { return (dlg = FindWindowA(nullptr, argv[2])) != nullptr; }, std::atof(argv[3])))
+            return 1;
+        RECT r{};
+        GetWindowRect(dlg, &r);
+        std::printf("ID=0 RECT=%ld,%ld,%ld,%ld TEXT=%s\n", r.left, r.top, r.right, r.bottom, argv[2]);
+        EnumChildWindows(dlg, &PrintControl, 0);
         return 0;
     }
     if (!std::strcmp(cmd, "foreground")) {
