@@ -92,8 +92,9 @@ LRESULT CALLBACK BarProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
         FillRect(dc, &bar, GetSysColorBrush(COLOR_WINDOWTEXT));
         RECT grip{length - 1, 0, length, h};
         FillRect(dc, &grip, GetSysColorBrush(COLOR_WINDOWTEXT));
+        // The focus is shown under the bar, never across the row that measures it.
         if (GetFocus() == hWnd) {
-            RECT focus{length + 1, 1, std::min<LONG>(length + 3, rc.right), h - 1};
+            RECT focus{0, h - h / 4 + 1, length + 1, h};
             DrawFocusRect(dc, &focus);
         }
         return 0;

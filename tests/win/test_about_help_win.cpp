@@ -218,6 +218,7 @@ TEST(Help, OpensTheManualAtTheSectionOfWhereItWasAsked)
         {ID_ZOOM_CUSTOM, "Magnifier Custom Scale", IDC_AUTO_PREVIEW, "custom-scale"},
         {ID_WINDOW_COLORS, "Colors", IDC_GRADUATIONS_COLOR, "window-colors"},
         {ID_APP_ABOUT, "About Calyx", IDOK, "settings"},
+        {ID_CALIBRATE, "Calibrate Units", IDC_CAL_WIDTH, "calibration"},
     };
     for (const auto& c : fromDialogs) {
         SCOPED_TRACE(c.caption);

@@ -165,8 +165,9 @@ TEST_F(Commands, RadioGroupsHoldOneMarkInEveryState)
                     EXPECT_TRUE(Checked(units, i)) << "the mark is on " << unit;
                 }
             }
-            EXPECT_EQ(Checked(units, 9), base == ID_BASE_2) << "Base 2 item";
-            EXPECT_EQ(Checked(units, 10), base == ID_BASE_10) << "Base 10 item";
+            const auto checked = [&](UINT id) { return (GetMenuState(units, id, MF_BYCOMMAND) & MF_CHECKED) != 0; };
+            EXPECT_EQ(checked(ID_BASE_2), base == ID_BASE_2) << "Base 2 item";
+            EXPECT_EQ(checked(ID_BASE_10), base == ID_BASE_10) << "Base 10 item";
         }
     }
     for (int round = 0; round < 10; ++round) {
