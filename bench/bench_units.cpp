@@ -72,6 +72,37 @@ double Fastest(const std::vector<double>& v)
 }
 BENCHMARK(BM_LayoutMiddleRange)->Arg(3840)->Arg(38400)->ComputeStatistics("min", Fastest);
 
+// Centimetres over a whole 3840-pixel ruler at a density given in thousandths of a pixel per
+// inch: 96000 is the logical density, 94337 a calibrated one.
+void BM_LayoutCentimetres(benchmark::State& state)
+{
+    const UnitMetrics m = CalcUnitMetrics(RS_UNIT_CM | RS_HORZ, 96, {6, 13}, 10);
+    GraduationParams p = DensePixels(3840, 0, 3840);
+    p.dpi = double(state.range(0)) / 1000;
+    p.unitTwips = m.unitTwips;
+    p.labelStep = m.labelStep;
+    p.subdivisions = m.subdivisions;
+    GraduationLayout out;
+    for (auto _ : state) {
+        LayoutGraduations(p, out);
+        benchmark::DoNotOptimize(out.ticks.data());
+    }
+    state.counters["ticks"] = double(out.ticks.size());
+}
+BENCHMARK(BM_LayoutCentimetres)->Arg(96000)->Arg(94337)->ComputeStatistics("min", Fastest);
+
+// The caption's conversion of a pointer position to centimetres.
+void BM_UnitsFromPixels(benchmark::State& state)
+{
+    const double dpi = double(state.range(0)) / 1000;
+    double p = 0;
+    for (auto _ : state) {
+        p += 1;
+        benchmark::DoNotOptimize(UnitsFromPixels(p, 566, dpi, 150));
+    }
+}
+BENCHMARK(BM_UnitsFromPixels)->Arg(96000)->Arg(94337)->ComputeStatistics("min", Fastest);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -175,7 +175,7 @@ void CCalibrateDlg::FitToMonitor()
     const int wanted = std::max(barWidth, std::min(2 * start + kBarSlack, room));
     const int by = wanted - barWidth;
     if (by > 0) {
-        for (int id : {IDC_CAL_BAR, IDC_CAL_READOUT, IDC_CAL_STATUS})
+        for (int id : {IDC_CAL_INSTRUCTIONS, IDC_CAL_BAR, IDC_CAL_READOUT, IDC_CAL_STATUS})
             WidenChild(m_hWnd, id, by);
         wr.right += by;
     }

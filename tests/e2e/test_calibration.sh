@@ -53,6 +53,8 @@ check "the keys' density is the user's" "calibrated by the user" "$(text_of 3401
 read -r -a w <<<"$(control 3404 | field RECT | tr , ' ')"
 xdotool mousemove $(((w[0] + w[2]) / 2)) $(((w[1] + w[3]) / 2)) click 1
 xdotool key End $(printf 'BackSpace %.0s' {1..12}) && xdotool type "about 30 cm"
+wait_until 5 output_is "about 30 cm" text_of 3404
+check "typed into the width" "about 30 cm" "$(text_of 3404)"
 xdotool key Return
 check "a bad width's message" "Please enter the visible width of the screen in millimeters, for example 527.04." \
   "$(probe msgbox 10)"

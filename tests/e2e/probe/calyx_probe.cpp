@@ -114,8 +114,10 @@ BOOL CALLBACK PrintStatic(HWND hWnd, LPARAM)
 
 BOOL CALLBACK PrintControl(HWND hWnd, LPARAM)
 {
+    // GetWindowText does not ask a control of another process for its text; WM_GETTEXT does.
     char text[1024] = "";
-    GetWindowTextA(hWnd, text, sizeof text);
+    DWORD_PTR length = 0;
+    SendMessageTimeoutA(hWnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &length);
     RECT r{};
     GetWindowRect(hWnd, &r);
     std::printf("ID=%d RECT=%ld,%ld,%ld,%ld TEXT=%s\n", GetDlgCtrlID(hWnd), r.left, r.top, r.right, r.bottom, text);
