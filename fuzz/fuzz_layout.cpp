@@ -103,7 +103,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CHECK(m.unitTwips >= 1 && m.labelStep >= 1 && m.subdivisions >= 1);
 
     GraduationParams p;
-    p.dpi = dpi;
+    // A calibrated density: any thousandths on top of the whole pixels per inch.
+    p.dpi = (flags & 0x100) ? dpi + double(in.U32() % 1000) / 1000 : dpi;
     p.unitTwips = m.unitTwips;
     p.labelStep = m.labelStep;
     p.subdivisions = m.subdivisions;
