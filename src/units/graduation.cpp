@@ -51,6 +51,7 @@ class MajorTicks {
 public:
     explicit MajorTicks(const GraduationParams& p)
         : m_nPer(MulSat(MulSat(MilliDpi(p.dpi), p.labelStep, kProductCap), p.unitTwips, kProductCap)),
+          m_nIndexLimit(m_nPer > 0 ? kProductCap / m_nPer : kProductCap),
           m_nScale(p.scale > 0 && p.scale != 100 ? p.scale : 0)
     {
     }
@@ -58,7 +59,9 @@ public:
     int64_t Pos(int64_t i) const
     {
         // 1.0 / 1440000 is rounded up in binary, so an exact multiple never truncates short.
-        const int64_t raw = int64_t(double(MulSat(i, m_nPer, kProductCap)) * (1.0 / 1440000));
+        // i * m_nPer saturated, with the division that tests for overflow done once.
+        const int64_t product = i > m_nIndexLimit ? kProductCap : i * m_nPer;
+        const int64_t raw = int64_t(double(product) * (1.0 / 1440000));
         if (raw >= kFar)
             return kFar;
         if (m_nScale == 0)
@@ -86,6 +89,7 @@ public:
 
 private:
     int64_t m_nPer;
+    int64_t m_nIndexLimit;  // the largest index whose product does not saturate
     int m_nScale;
 };
 
