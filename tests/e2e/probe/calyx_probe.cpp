@@ -8,7 +8,8 @@
 // loader that starts the program as another process is not the ruler's.
 //   calyx_probe browser FILE URL (stands in for a web browser: appends URL to FILE) | no-browser
 //   calyx_probe foreground (the title of the window that has the keyboard, as Windows sees it)
-//   calyx_probe monitors (one line per monitor: MONITOR=l,t,r,b WORK=l,t,r,b PRIMARY=0|1)
+//   calyx_probe monitors (the desktop window, DESKTOP=l,t,r,b, then one line per monitor:
+//               MONITOR=l,t,r,b WORK=l,t,r,b PRIMARY=0|1)
 //   calyx_probe desktop-color (the desktop colour, COLOR_BACKGROUND, as #RRGGBB)
 // "close" returns once every ruler's process has ended (and so written its settings).
 #include <windows.h>
@@ -273,8 +274,12 @@ int main(int argc, char** argv)
         std::printf("%ld %ld\n", p.x, p.y);
         return 0;
     }
-    if (!std::strcmp(cmd, "monitors"))
+    if (!std::strcmp(cmd, "monitors")) {
+        RECT d{};
+        GetWindowRect(GetDesktopWindow(), &d);
+        std::printf("DESKTOP=%ld,%ld,%ld,%ld\n", d.left, d.top, d.right, d.bottom);
         return EnumDisplayMonitors(nullptr, nullptr, &PrintMonitor, 0) ? 0 : 1;
+    }
     if (!std::strcmp(cmd, "desktop-color")) {
         const COLORREF c = GetSysColor(COLOR_BACKGROUND);
         std::printf("#%02X%02X%02X\n", GetRValue(c), GetGValue(c), GetBValue(c));
