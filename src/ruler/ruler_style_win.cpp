@@ -41,7 +41,6 @@ void CRulerWnd::ModifyRulerStyle(DWORD removeMask, DWORD addMask, BOOL force)
                                            s.m_bVFlipped != 0);
     SetWindowLongPtrA(m_hWnd, GWL_STYLE, LONG_PTR(plan.newStyle));
     const DWORD style = GetStyle();
-    const bool vertical = IsVerticalStyle(style);
 
     // The density is the monitor's, the same along either axis.
     if (NeedsDpiMeasure(plan, m_nLogPixels))
