@@ -21,7 +21,7 @@ std::string MonitorIdentity(const char* displayDevice)
 
 } // namespace
 
-bool DescribeMonitorAt(POINT screen, MonitorFacts& facts)
+bool DescribeMonitorAt(POINT screen, int dpi, MonitorFacts& facts)
 {
     facts.handle = MonitorFromPoint(screen, MONITOR_DEFAULTTONEAREST);
     MONITORINFOEXA mi{};
@@ -34,10 +34,11 @@ bool DescribeMonitorAt(POINT screen, MonitorFacts& facts)
     CalibrationMonitor& m = facts.monitor;
     m.mode.width = int(mi.rcMonitor.right - mi.rcMonitor.left);
     m.mode.height = int(mi.rcMonitor.bottom - mi.rcMonitor.top);
-    m.mode.dpi = 96;
+    m.mode.dpi = dpi;
     m.reportedWidthMm = m.reportedHeightMm = 0;
     if (COwnedDC dc{CreateDCA(mi.szDevice, mi.szDevice, nullptr, nullptr)}) {
-        m.mode.dpi = GetDeviceCaps(dc, LOGPIXELSX);
+        if (m.mode.dpi <= 0)
+            m.mode.dpi = GetDeviceCaps(dc, LOGPIXELSX);
         m.reportedWidthMm = GetDeviceCaps(dc, HORZSIZE);
         m.reportedHeightMm = GetDeviceCaps(dc, VERTSIZE);
     }

@@ -17,5 +17,7 @@ struct MonitorFacts {
     RECT rcWork{};
 };
 
-// The monitor under (or nearest to) a screen point. False when none can be described.
-bool DescribeMonitorAt(POINT screen, MonitorFacts& facts);
+// The monitor under (or nearest to) a screen point, shown at `dpi` pixels per inch (the
+// density the program is given there: its own monitor's under per-monitor awareness, else the
+// system's). False when none can be described.
+bool DescribeMonitorAt(POINT screen, int dpi, MonitorFacts& facts);

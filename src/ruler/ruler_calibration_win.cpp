@@ -13,7 +13,7 @@
 void CRulerWnd::OnCalibrate(UINT)
 {
     MonitorFacts facts;
-    if (!DescribeMonitorAt(GetZeroPoint(FALSE), facts)) {
+    if (!DescribeMonitorAt(GetZeroPoint(FALSE), m_nLogPixels, facts)) {
         MessageBeep(MB_ICONHAND);
         return;
     }
@@ -54,7 +54,7 @@ void CRulerWnd::UpdateCalibration(bool force)
         m_hCalibrationMonitor = monitor;
         MonitorFacts facts;
         Density density{double(m_nLogPixels), DensitySource::Logical};
-        if (DescribeMonitorAt(GetZeroPoint(FALSE), facts)) {
+        if (DescribeMonitorAt(GetZeroPoint(FALSE), m_nLogPixels, facts)) {
             const std::optional<CalibrationRecord> record = ReadCalibration(m_settings, facts.identity);
             if (FitCalibration(record, facts.monitor.mode) == CalibrationFit::Applies)
                 density = {record->density, record->source};
