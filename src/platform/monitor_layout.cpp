@@ -48,17 +48,6 @@ bool OnSomeMonitor(const MonitorLayout& layout, const Rect& cell)
     return false;
 }
 
-// The shift that brings [lo, hi) wholly into [areaLo, areaHi); one too long for it starts
-// where the area starts, so that its beginning shows.
-std::int64_t IntoArea(int lo, int hi, int areaLo, int areaHi)
-{
-    if (std::int64_t(hi) - lo >= std::int64_t(areaHi) - areaLo || lo < areaLo)
-        return std::int64_t(areaLo) - lo;
-    if (hi > areaHi)
-        return std::int64_t(areaHi) - hi;
-    return 0;
-}
-
 } // namespace
 
 bool MonitorLayout::Add(const Rect& monitor, const Rect& work, bool primary)
@@ -108,14 +97,6 @@ Rect NearestMonitorArea(const MonitorLayout& layout, const Rect& rc, bool workAr
     return workArea ? layout.items[i].work : layout.items[i].monitor;
 }
 
-bool MeetsAnyMonitor(const MonitorLayout& layout, const Rect& rc)
-{
-    for (int i = 0; i < layout.count; ++i)
-        if (RectsMeet(rc, layout.items[i].monitor))
-            return true;
-    return false;
-}
-
 Rect MainScreenRect(const MonitorLayout& layout, const Rect& fallback)
 {
     for (int i = 0; i < layout.count; ++i)
@@ -159,9 +140,5 @@ Rect KeepOnMonitors(const Rect& rc, const MonitorLayout& layout, bool workArea, 
     const int i = NearestMonitor(layout, rc);
     if (i < 0)
         return rc;
-    const Rect& area = workArea ? layout.items[i].work : layout.items[i].monitor;
-    if (MeetsAnyMonitor(layout, rc))
-        return KeepRectInArea(rc, area, marginX, marginY);
-    return OffsetRectBy(rc, IntoArea(rc.left, rc.right, area.left, area.right),
-                        IntoArea(rc.top, rc.bottom, area.top, area.bottom));
+    return KeepRectInArea(rc, workArea ? layout.items[i].work : layout.items[i].monitor, marginX, marginY);
 }

@@ -36,9 +36,6 @@ int NearestMonitor(const MonitorLayout& layout, Point p);
 // The nearest monitor's work area (`workArea`) or whole rectangle; `fallback` for an empty list.
 Rect NearestMonitorArea(const MonitorLayout& layout, const Rect& rc, bool workArea, const Rect& fallback);
 
-// Whether the rectangle shares a pixel with any monitor.
-bool MeetsAnyMonitor(const MonitorLayout& layout, const Rect& rc);
-
 // The main screen: the primary monitor (the one marked so, else the one holding the origin,
 // else the first); `fallback` for an empty list.
 Rect MainScreenRect(const MonitorLayout& layout, const Rect& fallback);
@@ -53,5 +50,5 @@ int UncoveredParts(const MonitorLayout& layout, const Rect& area, Rect* out, int
 // Where stored or moved bounds go so that the window stays within reach: on the nearest
 // monitor's work area (`workArea`) or whole area, with marginX / marginY pixels of it
 // inside (-1 means 32). Bounds that lie on no monitor at all (a monitor that was there
-// when they were stored is gone) come wholly onto the nearest one, as far as they fit.
+// when they were stored is gone) come onto the nearest one by the same margins.
 Rect KeepOnMonitors(const Rect& rc, const MonitorLayout& layout, bool workArea, int marginX, int marginY);

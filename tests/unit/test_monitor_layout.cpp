@@ -128,17 +128,17 @@ TEST(MonitorLayout, BoundsStayWithinReachOnTheirMonitorAndComeBackFromOneThatIsG
         Rect want;
     } cases[] = {
         {"left", {-1200, 300, -560, 356}, true, {-1200, 300, -560, 356}},     // on the left monitor: stays
-        {nullptr, {-1200, 300, -560, 356}, true, {0, 300, 640, 356}},         // that monitor is gone
-        {nullptr, {300, -1000, 940, -944}, true, {300, 0, 940, 56}},          // one above is gone
-        {nullptr, {2500, 1200, 3140, 1256}, true, {1280, 984, 1920, 1040}},   // one below right
-        {nullptr, {2500, 1200, 3140, 1256}, false, {1280, 1024, 1920, 1080}}, // on top: the whole monitor
-        {nullptr, {-5000, 300, -2000, 356}, true, {0, 300, 3000, 356}},       // wider: its start shows
+        {nullptr, {-1200, 300, -560, 356}, true, {-608, 300, 32, 356}},       // that monitor is gone
+        {nullptr, {300, -1000, 940, -944}, true, {300, -24, 940, 32}},        // one above is gone
+        {nullptr, {2500, 1200, 3140, 1256}, true, {1888, 1008, 2528, 1064}},  // one below right
+        {nullptr, {2500, 1200, 3140, 1256}, false, {1888, 1048, 2528, 1104}}, // on top: the whole monitor
+        {nullptr, {-5000, 300, -2000, 356}, true, {-2968, 300, 32, 356}},     // longer than the monitor
         {nullptr, {-600, 300, 40, 356}, true, {-600, 300, 40, 356}},          // 40 px still on it
         {nullptr, {-600, 300, 20, 356}, true, {-588, 300, 32, 356}},          // 20 px: the 32-px rule
-        {"gap", {1500, 1000, 2140, 1056}, true, {1500, 804, 2140, 860}},      // in the gap: onto the
+        {"gap", {1500, 1000, 2140, 1056}, true, {1500, 828, 2140, 884}},      // in the gap: onto the
                                                                               // right monitor's work area
         {"left", {-1590, 880, -950, 936}, true, {-1590, 868, -950, 924}},     // 20 px on it: up to 32
-        {"mixed", {-9000, -9000, -8000, -8944}, true, {-2880, 0, -1880, 56}}, // far up and left
+        {"mixed", {-9000, -9000, -8000, -8944}, true, {-3848, -24, -2848, 32}}, // far up and left
     };
     for (const auto& c : cases) {
         const MonitorLayout d = c.desk ? Desk(c.desk) : mainOnly;

@@ -45,11 +45,11 @@ TEST(Placement, StoredBoundsComeBackWithinReach)
         {{100, 700, 740, 756}, 0, 1 << 30, {100, 700, 740, 756}, "N"},     // 38 px on the work area
         {{100, 720, 740, 776}, 0, 1 << 30, {100, 706, 740, 762}, "N"},     // 18 px: up to 32
         {{100, 720, 740, 776}, 1, 1 << 30, {100, 720, 740, 776}, "T"},     // on top: the whole monitor
-        {{100, 900, 740, 956}, 0, 1 << 30, {100, 682, 740, 738}, "N"},     // off the monitor: wholly on
-        {{100, 900, 740, 956}, 1, 1 << 30, {100, 712, 740, 768}, "T"},
+        {{100, 900, 740, 956}, 0, 1 << 30, {100, 706, 740, 762}, "N"},     // off the monitor: 32 px on
+        {{100, 900, 740, 956}, 1, 1 << 30, {100, 736, 740, 792}, "T"},
         {{-5000, 0, 99000, 56}, 0, 1 << 30, {-5000, 0, 27767, 56}, "N"},   // cut to the extent
-        {{-3000, 0, 2000, 56}, 0, 1100, {0, 0, 1100, 56}, "NM"},           // cut by the system: shifted again
-        {{-3000, 0, -2000, 56}, 0, 1100, {0, 0, 1000, 56}, "N"},            // on a monitor that is gone
+        {{-3000, 0, 2000, 56}, 0, 1100, {-1068, 0, 32, 56}, "NM"},         // cut by the system: shifted again
+        {{-3000, 0, -2000, 56}, 0, 1100, {-968, 0, 32, 56}, "N"},          // on a monitor that is gone
     };
     for (const auto& c : cases) {
         CSettingsStore store;
