@@ -2,7 +2,7 @@
 // density of the monitor under the ruler's zero point that cm, in, pt, pc and twip then use.
 #include "ruler/ruler_wnd.h"
 
-#include "platform/monitor_facts_win.h"
+#include "tools/monitor_facts_win.h"
 #include "settings/calibration_record.h"
 #include "settings/ruler_settings.h"
 #include "resource.h"

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "platform/monitor_facts_win.h"
+#include "tools/monitor_facts_win.h"
 #include "tools/calibration.h"
 #include "win/dialog.h"
 

@@ -1,4 +1,4 @@
-#include "platform/monitor_facts_win.h"
+#include "tools/monitor_facts_win.h"
 
 #include "win/handles.h"
 
