@@ -80,6 +80,14 @@ TEST(CommandRules, MagnifierZoomSteps)
     };
     for (const auto& c : cases)
         EXPECT_EQ(StepMagnifierZoom(c.from, c.up), c.to) << c.from << (c.up ? " up" : " down");
+
+    // The command's zoom; 0 when the step changes nothing, Normal at 100 still redraws.
+    struct { int id, from, to; } commands[] = {
+        {ID_ZOOM_IN, 400, 500}, {ID_ZOOM_OUT, 400, 300}, {ID_ZOOM_IN, 1000, 0}, {ID_ZOOM_OUT, 50, 0},
+        {ID_ZOOM_NORMAL, 400, 100}, {ID_ZOOM_NORMAL, 100, 100},
+    };
+    for (const auto& c : commands)
+        EXPECT_EQ(MagnifierZoomForCommand(c.id, c.from), c.to) << c.id << " " << c.from;
 }
 
 TEST(CommandRules, EnableConditions)
@@ -198,4 +206,15 @@ TEST(CommandRules, AlwaysOnTopTogglesWhatItsMarkShows)
     EXPECT_EQ(ToggleViewFlag(ID_ALWAYS_ON_TOP, RS_HORZ, true).add, 0u);
     EXPECT_EQ(ToggleViewFlag(ID_SHOW_GUIDE, RS_HORZ | RS_GUIDE, false).add, 0u);
     EXPECT_EQ(ToggleViewFlag(ID_SHOW_BORDER, RS_HORZ, true).add, std::uint32_t(RS_WS_THICKFRAME));
+
+    // Side reverses the stored side of the current orientation only.
+    struct { std::uint32_t style; bool hFlipped, vFlipped, flips; } sides[] = {
+        {RS_HORZ, false, true, true}, {RS_HORZ, true, false, false},
+        {RS_VERT, true, false, true}, {RS_VERT, false, true, false},
+    };
+    for (const auto& c : sides) {
+        const StyleToggle t = ToggleSide(c.style, c.hFlipped, c.vFlipped);
+        EXPECT_EQ(t.remove, std::uint32_t(RS_FLIPPED));
+        EXPECT_EQ(t.add, c.flips ? std::uint32_t(RS_FLIPPED) : 0u) << c.style << c.hFlipped << c.vFlipped;
+    }
 }

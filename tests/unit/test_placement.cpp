@@ -7,14 +7,15 @@
 
 namespace {
 
-// One 1024 x 768 monitor with a 30-pixel task bar at the bottom; the window system cuts
-// widths to `maxWidth`. Calls are logged as letters.
+// One 1024 x 768 monitor with the work area `work`; the window system cuts widths to
+// `maxWidth`. Calls are logged as letters.
 struct CFakeWindow final : CPlacedWindow {
     int maxWidth = 1 << 30;
+    Rect work;
     Rect now;
     std::string log;
 
-    Rect AreaFor(const Rect&, bool workArea) override { return workArea ? Rect{0, 0, 1024, 738} : Rect{0, 0, 1024, 768}; }
+    Rect AreaFor(const Rect&, bool workArea) override { return workArea ? work : Rect{0, 0, 1024, 768}; }
     void SetBounds(const Rect& rc, bool topmost, std::uint32_t) override
     {
         log += topmost ? "T" : "N";
@@ -34,13 +35,16 @@ TEST(Placement, StoredBoundsComeBackWithinReach)
     const struct {
         Rect bounds;
         int onTop, maxWidth;
+        Rect work;  // a task bar at the bottom, or on the left and at the top
         Rect want;
         const char* log;
     } cases[] = {
-        {{100, 900, 740, 956}, 0, 1 << 30, {100, 706, 740, 762}, "N"},     // onto the work area
-        {{100, 900, 740, 956}, 1, 1 << 30, {100, 736, 740, 792}, "T"},     // on top: the whole monitor
-        {{-5000, 0, 99000, 56}, 0, 1 << 30, {-5000, 0, 27767, 56}, "N"},   // cut to the extent
-        {{-3000, 0, 2000, 56}, 0, 1100, {-1068, 0, 32, 56}, "NM"},         // cut by the system: shifted again
+        {{100, 900, 740, 956}, 0, 1 << 30, {0, 0, 1024, 738}, {100, 706, 740, 762}, "N"},  // onto the work area
+        {{100, 900, 740, 956}, 1, 1 << 30, {0, 0, 1024, 738}, {100, 736, 740, 792}, "T"},  // on top: the monitor
+        {{-5000, 0, 99000, 56}, 0, 1 << 30, {0, 0, 1024, 738}, {-5000, 0, 27767, 56}, "N"},  // cut to the extent
+        {{-3000, 0, 2000, 56}, 0, 1100, {0, 0, 1024, 738}, {-1068, 0, 32, 56}, "NM"},  // cut by the system: again
+        {{-3000, 0, 2000, 56}, 0, 1100, {60, 30, 1024, 768}, {-1008, 6, 92, 62}, "NM"},  // again on the work area
+        {{-3000, 0, 2000, 56}, 1, 1100, {60, 30, 1024, 768}, {-1068, 0, 32, 56}, "TM"},  // on top: the monitor
     };
     for (const auto& c : cases) {
         CSettingsStore store;
@@ -48,9 +52,18 @@ TEST(Placement, StoredBoundsComeBackWithinReach)
         store.m_bOnTop = c.onTop;
         CFakeWindow w;
         w.maxWidth = c.maxWidth;
+        w.work = c.work;
         EXPECT_TRUE(PlaceFromStore(store, w, kSwpNoZOrder, false, -1, -1)) << c.log;
         EXPECT_EQ(store.m_rcBounds, c.want) << c.log;
         EXPECT_EQ(w.now, c.want) << c.log;
         EXPECT_EQ(w.log, c.log);
     }
+}
+
+TEST(Placement, NormalRectIsMadeScreenRelative)
+{
+    // A work area that starts 80 to the right of and 30 below its monitor's corner.
+    const Rect monitor{-1280, 0, 0, 1024}, work{-1200, 30, 0, 1024}, normal{10, 20, 110, 76};
+    EXPECT_EQ(NormalRectOnScreen(normal, false, monitor, work), (Rect{90, 50, 190, 106}));
+    EXPECT_EQ(NormalRectOnScreen(normal, true, monitor, work), normal);
 }
