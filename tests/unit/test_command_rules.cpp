@@ -66,6 +66,10 @@ TEST(CommandRules, RulerScaleSteps)
     for (int i = 0; i < 5; ++i)
         s = StepRulerScale(s, true);
     EXPECT_EQ(s, 150) << "five Ctrl+I from 100";
+
+    EXPECT_EQ(RulerScaleForCommand(ID_SCALE_ZOOM_IN, 150), 160);
+    EXPECT_EQ(RulerScaleForCommand(ID_SCALE_ZOOM_OUT, 150), 140);
+    EXPECT_EQ(RulerScaleForCommand(ID_SCALE_NORMAL, 150), 100);
 }
 
 TEST(CommandRules, MagnifierZoomSteps)
@@ -197,6 +201,13 @@ TEST(CommandRules, MarksAndTexts)
     EXPECT_EQ(RuleSizingTool(ID_TOGGLE_SIZING_TOOL, s).textId, IDS_SIZING_TOOL_TOGGLE);
     s.sizingToolVisible = true;
     EXPECT_EQ(RuleSizingTool(ID_TOGGLE_SIZING_TOOL, s).textPart, 1);
+}
+
+TEST(CommandRules, OnlyTheRulersOwnMenuIsTheContextPopup)
+{
+    EXPECT_TRUE(IsContextPopup(false, ID_SHOW_HIDE));
+    EXPECT_FALSE(IsContextPopup(true, ID_SHOW_HIDE));
+    EXPECT_FALSE(IsContextPopup(false, ID_SHOW_GUIDE));
 }
 
 TEST(CommandRules, AlwaysOnTopTogglesWhatItsMarkShows)

@@ -51,6 +51,7 @@ TEST(SizingOps, TheChecksComeInOrder)
         {kWsThickFrame, false, false, false, false, 0, 1, false, "F1050"},
         {kWsThickFrame, false, false, true, true, 640, 0, false, "F1053"},
         {kWsThickFrame, false, false, true, true, 640, 1, true, ""},
+        {kWsThickFrame, false, false, true, true, 1, 1, true, ""},  // the smallest size
     };
     for (const auto& c : cases) {
         CRulerSettings s;
@@ -132,4 +133,19 @@ TEST(SizingOps, GetAndSetSizeFollowTheSwitches)
         EXPECT_EQ(t.placed, c.placed) << c.set << c.doWidth << c.doHeight << c.doFrame;
         EXPECT_EQ(tool.log, c.log);
     }
+}
+
+TEST(SizingOps, TheTargetIsTheFirstSizableWindowUpTheChain)
+{
+    // Windows 1 to 4, each the child of the next; 0 ends the chain.
+    const auto parentOf = [](int w) { return w < 4 ? w + 1 : 0; };
+    const auto sizableAt = [](int sizable) {
+        return [sizable](int w) { return w == sizable ? kWsThickFrame : kWsBorder | kWsChild; };
+    };
+    EXPECT_EQ(ResolveSizingTarget(1, sizableAt(1), parentOf), 1);
+    EXPECT_EQ(ResolveSizingTarget(1, sizableAt(3), parentOf), 3);
+    EXPECT_EQ(ResolveSizingTarget(1, sizableAt(0), parentOf), 4);  // none: the last of the chain
+    EXPECT_TRUE(FlashesCaption(kWsBorder));
+    EXPECT_TRUE(FlashesCaption(kWsDlgFrame));
+    EXPECT_FALSE(FlashesCaption(kWsThickFrame | kWsChild));
 }
