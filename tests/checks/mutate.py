@@ -120,7 +120,7 @@ def core_files(patterns):
 
 
 def sites(rel):
-    """Every single-point change of one file: (file, offset, old, new, line)."""
+    """Every single-point change of one file: (file, offset, old, new, "line:column")."""
     text = (ROOT / rel).read_text()
     code = mask(text)
     found = []
@@ -133,7 +133,8 @@ def sites(rel):
         step = 1 if value == 0 or m.start() % 2 == 0 else -1
         found.append((m.start(), m.group(1), str(value + step)))
     found.sort()
-    return [(rel, off, old, new, text.count("\n", 0, off) + 1) for off, old, new in found]
+    return [(rel, off, old, new, f"{text.count(chr(10), 0, off) + 1}:{off - text.rfind(chr(10), 0, off)}")
+            for off, old, new in found]
 
 
 class Sources:

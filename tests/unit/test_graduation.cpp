@@ -283,6 +283,13 @@ TEST(Graduation, DegenerateInputsStayBounded)
         }
     }
     EXPECT_TRUE(Layout(base).ticks.size() > 0);
+    // Without a step only the zero tick is placed.
+    GraduationParams none = base;
+    none.labelStep = 0;
+    none.from = -10;
+    const GraduationLayout zero = Layout(none);
+    ASSERT_EQ(zero.ticks.size(), 1u);
+    EXPECT_EQ(zero.ticks[0].along, 0);
 }
 
 TEST(Graduation, ContainerIsReused)

@@ -329,3 +329,12 @@ TEST(SettingsText, PathsCompareIgnoringCaseCharacterByCharacter)
     for (auto& c : cases)
         EXPECT_EQ(EqualNoCaseAnsi(c.a, c.b, c.cp), c.equal) << c.a << " / " << c.b;
 }
+
+TEST(MemoryBackend, KeyNamesIgnoreTheCaseOfLettersOnly)
+{
+    CMemoryBackend b;
+    b.PutDword("Software\\AZ`{", "V", 1);
+    EXPECT_TRUE(b.HasKey("software\\az`{"));
+    EXPECT_TRUE(b.HasKey("SOFTWARE\\Az`{"));
+    EXPECT_FALSE(b.HasKey("Software\\AZ@["));  // the neighbours of A and Z are no letters
+}

@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -73,6 +74,12 @@ TEST(SizeText, FormatsAndReadsBack)
     }
     EXPECT_EQ(kSizePresets[0], (Size{160, 100}));
     EXPECT_EQ(kSizePresets[12], (Size{1920, 1080}));
+    const Size presets[] = {{160, 100},   {320, 200},   {640, 480},   {800, 600},   {1024, 768},  {1152, 864},
+                            {1280, 768},  {1280, 1024}, {1600, 1200}, {1792, 1344}, {1800, 1440}, {1856, 1392},
+                            {1920, 1080}, {1920, 1200}, {1920, 1440}, {2048, 1536}, {2560, 1920}};
+    ASSERT_EQ(std::size(presets), std::size_t(kSizePresetCount));
+    for (std::size_t i = 0; i < std::size(presets); ++i)
+        EXPECT_EQ(kSizePresets[i], presets[i]) << i;
     EXPECT_EQ(kSizePresets[kSizePresetCount - 1], (Size{2560, 1920}));
 }
 
