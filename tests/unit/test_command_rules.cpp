@@ -218,6 +218,11 @@ TEST(CommandRules, AlwaysOnTopTogglesWhatItsMarkShows)
     EXPECT_EQ(ToggleViewFlag(ID_SHOW_GUIDE, RS_HORZ | RS_GUIDE, false).add, 0u);
     EXPECT_EQ(ToggleViewFlag(ID_SHOW_BORDER, RS_HORZ, true).add, std::uint32_t(RS_WS_THICKFRAME));
 
+    // Turn asks for the other orientation than the stored one.
+    EXPECT_EQ(ToggleOrientation(true).add, std::uint32_t(RS_HORZ));
+    EXPECT_EQ(ToggleOrientation(false).add, std::uint32_t(RS_VERT));
+    EXPECT_EQ(ToggleOrientation(false).remove, std::uint32_t(RS_HORZ | RS_VERT));
+
     // Side reverses the stored side of the current orientation only.
     struct { std::uint32_t style; bool hFlipped, vFlipped, flips; } sides[] = {
         {RS_HORZ, false, true, true}, {RS_HORZ, true, false, false},

@@ -209,4 +209,21 @@ TEST(HotKeyRules, TheDefineDialogAcceptsOnlyFunctionKeysOutsideTheReservedOnes)
     for (const auto& c : cases)
         EXPECT_EQ(int(ClassifyHotKeyChoice(c.vk, c.mods, c.curVk, c.curMods)), int(c.want))
             << std::hex << c.vk << " " << c.mods << " from " << c.curVk << " " << c.curMods;
+
+    using C = HotKeyChoice;
+    using S = HotKeyOkStep;
+    struct { C choice; bool enabled; S step; } ok[] = {
+        {C::kUnchanged, true, S::kClose},           {C::kInvalid, false, S::kRefuse},
+        {C::kEmpty, true, S::kUnregisterAndStore},  {C::kEmpty, false, S::kStore},
+        {C::kNew, true, S::kReplaceAndStore},       {C::kNew, false, S::kStore},
+    };
+    for (const auto& c : ok)
+        EXPECT_EQ(int(PlanHotKeyOk(c.choice, c.enabled)), int(c.step)) << int(c.choice) << c.enabled;
+
+    // A key is registered when enabled (any non-zero value) and some key or modifier is set.
+    struct { std::int32_t enabled; std::uint16_t vk, mods; bool registers; } reg[] = {
+        {1, 0x78, 0, true}, {5, 0, 2, true}, {0, 0x78, 2, false}, {1, 0, 0, false},
+    };
+    for (const auto& r : reg)
+        EXPECT_EQ(ShouldRegisterHotKey(r.enabled, r.vk, r.mods), r.registers) << r.enabled << " " << r.vk;
 }
