@@ -203,13 +203,6 @@ TEST(CommandRules, MarksAndTexts)
     EXPECT_EQ(RuleSizingTool(ID_TOGGLE_SIZING_TOOL, s).textPart, 1);
 }
 
-TEST(CommandRules, OnlyTheRulersOwnMenuIsTheContextPopup)
-{
-    EXPECT_TRUE(IsContextPopup(false, ID_SHOW_HIDE));
-    EXPECT_FALSE(IsContextPopup(true, ID_SHOW_HIDE));
-    EXPECT_FALSE(IsContextPopup(false, ID_SHOW_GUIDE));
-}
-
 TEST(CommandRules, AlwaysOnTopTogglesWhatItsMarkShows)
 {
     // By whether the ruler is topmost, not by RS_TOPMOST; the other view flags by the style.

@@ -45,12 +45,6 @@ TEST(InputRules, SystemCommandsAndLabels)
     for (const auto& c : commands)
         EXPECT_EQ(SysCommandTarget(c.sc), c.id) << std::hex << c.sc;
 
-    EXPECT_TRUE(IsKeyboardMenuPoint({-1, -1}));
-    EXPECT_FALSE(IsKeyboardMenuPoint({-1, 0}));
-    EXPECT_FALSE(IsKeyboardMenuPoint({0, -1}));
-    EXPECT_TRUE(HotKeyActsUnderPointer(1));
-    EXPECT_FALSE(HotKeyActsUnderPointer(0));
-
     char text[32];
     FormatPercentLabel(text, sizeof text, "Zoom", 250);
     EXPECT_EQ(std::string(text), "Zoom (250%)");

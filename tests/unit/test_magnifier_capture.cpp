@@ -38,20 +38,6 @@ TEST(MagnifierCapture, HotSpotAndReadBack)
     }
 }
 
-TEST(MagnifierCapture, RedrawAndBitmapReuse)
-{
-    EXPECT_FALSE(ShouldRedrawMagnifier(false, {10, 20}, {10, 20}));
-    EXPECT_TRUE(ShouldRedrawMagnifier(true, {10, 20}, {10, 20}));
-    EXPECT_TRUE(ShouldRedrawMagnifier(false, {10, 20}, {10, 21}));
-    EXPECT_TRUE(ShouldRedrawMagnifier(false, {10, 20}, {11, 20}));
-
-    struct { Size held, needed; bool fits; } bitmaps[] = {
-        {{13, 15}, {13, 15}, true}, {{20, 15}, {13, 16}, false}, {{12, 20}, {13, 15}, false},
-    };
-    for (const auto& b : bitmaps)
-        EXPECT_EQ(CaptureBitmapFits(b.held, b.needed), b.fits) << b.held.cx << "x" << b.held.cy;
-}
-
 TEST(MagnifierCapture, CapturedPixelIsInvertedBack)
 {
     struct { std::uint32_t shown, screen; } cases[] = {

@@ -145,7 +145,4 @@ TEST(SizingOps, TheTargetIsTheFirstSizableWindowUpTheChain)
     EXPECT_EQ(ResolveSizingTarget(1, sizableAt(1), parentOf), 1);
     EXPECT_EQ(ResolveSizingTarget(1, sizableAt(3), parentOf), 3);
     EXPECT_EQ(ResolveSizingTarget(1, sizableAt(0), parentOf), 4);  // none: the last of the chain
-    EXPECT_TRUE(FlashesCaption(kWsBorder));
-    EXPECT_TRUE(FlashesCaption(kWsDlgFrame));
-    EXPECT_FALSE(FlashesCaption(kWsThickFrame | kWsChild));
 }

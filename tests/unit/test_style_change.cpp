@@ -162,11 +162,6 @@ TEST(PollRules, NeedsPollTimerTable)
     for (const auto& c : cases)
         EXPECT_EQ(NeedsPollTimer(c.visible, c.style, c.caption), c.want)
             << c.visible << " " << std::hex << c.style << " " << c.caption;
-
-    EXPECT_EQ(PlanPollTimer(true, true), PollTimerStep::kWake);
-    EXPECT_EQ(PlanPollTimer(false, false), PollTimerStep::kWake);
-    EXPECT_EQ(PlanPollTimer(true, false), PollTimerStep::kRestart);
-    EXPECT_EQ(PlanPollTimer(false, true), PollTimerStep::kStop);
 }
 
 TEST(StyleChange, TheSettingsMirrorWhatThePlanChanged)

@@ -33,8 +33,6 @@ TEST(WindowStyle, FromSettings)
 
 TEST(StartupRules, EmptyStoredBoundsGetTheDefault)
 {
-    EXPECT_FALSE(IsSystemSupported(3));
-    EXPECT_TRUE(IsSystemSupported(4));
 
     struct { Rect stored; bool replaced; } bounds[] = {
         {{}, true},                        // a first run
