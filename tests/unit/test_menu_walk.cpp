@@ -33,7 +33,7 @@ TEST(MenuWalk, AsksEachCommandOnceWhenARuleRemovesItsOwnOrEarlierItems)
     const struct {
         std::uint32_t removing;
         int from, to, count;
-    } cases[] = {{0, 0, 0, 7}, {300, 4, 5, 6}, {300, 0, 2, 5}, {400, 0, 6, 1}};
+    } cases[] = {{0, 0, 0, 7}, {300, 4, 5, 6}, {300, 0, 2, 5}, {400, 0, 6, 1}, {500, 6, 7, 6}};
     for (const auto& c : cases) {
         CFakeMenu m;
         // 100, a separator, a submenu asked as 200, one starting with a separator, 300, 400, 500

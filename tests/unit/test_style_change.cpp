@@ -202,6 +202,7 @@ TEST(StyleChange, TheSettingsMirrorWhatThePlanChanged)
     EXPECT_EQ(t.m_bBorderless, 0);
     EXPECT_EQ(t.m_nUnit, std::int32_t(RS_UNIT_PT));
     EXPECT_EQ(t.m_bVertical, 1);
+    EXPECT_EQ(t.m_bGuide, 1);
 }
 
 TEST(StyleChange, MeasuredPixelsPerInchAndFontTurn)
