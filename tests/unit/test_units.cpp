@@ -113,6 +113,14 @@ TEST(Units, SingleTwipUnitStillGetsASensibleStep)
     // 600 whole units of one twip would round up to 0 and make the graduation loop endless.
     EXPECT_EQ(ChooseStep(2, 96, 1).labelStep, 1024);
     EXPECT_EQ(ChooseStep(2, 96, 2).labelStep, 512);
+    // Picas at 96 dpi, pixels at 384, inches at 128: the minor step doubles while it fits.
+    struct { int base, dpi, twips, step, sub; } steps[] = {
+        {10, 96, 240, 5, 25}, {2, 384, 15, 64, 128}, {10, 128, 1440, 5, 150},
+    };
+    for (const auto& c : steps) {
+        EXPECT_EQ(ChooseStep(c.base, c.dpi, c.twips).labelStep, c.step) << c.dpi << " " << c.twips;
+        EXPECT_EQ(ChooseStep(c.base, c.dpi, c.twips).subdivisions, c.sub) << c.dpi << " " << c.twips;
+    }
     // A dialog unit of one twip: a tiny font on a dense display.
     UnitMetrics m = CalcUnitMetrics(RS_UNIT_DU, 360, {1, 1}, 2);
     EXPECT_EQ(m.unitTwips, 1);
