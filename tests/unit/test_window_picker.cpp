@@ -27,6 +27,15 @@ TEST(WindowPicker, ADragWhoseCaptureWasTakenEndsAtTheNextMessage)
         EXPECT_EQ(s.pick, c.pick) << int(c.message) << c.captured;
         EXPECT_EQ(s.result, c.result) << int(c.message) << c.captured;
     }
+    EXPECT_TRUE(PickerStepFor(M::kLButtonDown, false, false, false).beginTracking);
+    EXPECT_TRUE(PickerStepFor(M::kSetCursor, false, false, false).idleCursor);
+    EXPECT_FALSE(PickerStepFor(M::kSetCursor, true, true, false).idleCursor);
+    EXPECT_FALSE(PickerStepFor(M::kSetCursor, false, false, false).endTracking);
+    EXPECT_TRUE(PickerStepFor(M::kRButtonDown, false, true, false).endTracking);
+    EXPECT_FALSE(PickerStepFor(M::kRButtonDown, false, false, false).endTracking);
+    EXPECT_TRUE(PickerStepFor(M::kCaptureChanged, true, true, false).hideOutline);
+    EXPECT_FALSE(PickerStepFor(M::kCaptureChanged, true, true, true).hideOutline);
+    EXPECT_EQ(PickerStepFor(M::kCaptureChanged, true, true, false).result, PickerStep::kDefault);
 }
 
 TEST(WindowPicker, OutlineEdgesStayInsideTheWindow)
