@@ -100,6 +100,7 @@ TEST(FontUnderPointer, ASlowWindowCostsAtMostItsBudgetInAnySecond)
 
 TEST(FontUnderPointer, ASlowWindowIsForgottenASecondAfterItsLastAsking)
 {
+    EXPECT_FALSE(Follow(kNone).Pending());
     TSlowWindows<int> slow;
     slow.Asked(7, 5000, 50, false);
     slow.Asked(9, 5000, 40, false);

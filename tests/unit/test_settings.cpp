@@ -311,6 +311,8 @@ TEST(SettingsText, PathsCompareIgnoringCaseCharacterByCharacter)
     AnsiLeadBytes cp936{{0x81, 0xFE}};                // Simplified Chinese (GBK)
     struct { const char* a; const char* b; const AnsiLeadBytes& cp; bool equal; } cases[] = {
         {"C:\\Calyx.exe", "c:\\CALYX.EXE", cp1252, true},
+        {"AZ", "az", cp1252, true},
+        {"@[", "`{", cp1252, false},                    // the neighbours of A and Z are no letters
         {"C:\\M\xDCll", "c:\\m\xFCll", cp1252, true},   // U with diaeresis
         {"\x8A\x8C\x8E\x9F", "\x9A\x9C\x9E\xFF", cp1252, true},
         {"\xD7", "\xF7", cp1252, false},                 // multiplication and division signs

@@ -17,6 +17,7 @@ TEST(TrayRules, TipIsCutAt127BytesWithoutSplittingACharacter)
         {a125 + "\x82\x40" "b", a125 + "\x82\x40"}, // the pair fills bytes 126 and 127
         {a126 + "\x82", a126 + "\x82"},          // a lead byte that ends the text
         {std::string("ab\0cd", 5), "ab"},          // nothing past the end is read
+        {"", ""},
     };
     for (const auto& c : cases) {
         char dst[kTrayTipSize];
