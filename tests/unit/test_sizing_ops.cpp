@@ -133,6 +133,15 @@ TEST(SizingOps, GetAndSetSizeFollowTheSwitches)
         EXPECT_EQ(t.placed, c.placed) << c.set << c.doWidth << c.doHeight << c.doFrame;
         EXPECT_EQ(tool.log, c.log);
     }
+    // A check that fails stops both before the window or the dialog is touched.
+    CRulerSettings s;
+    s.m_bDoWidth = s.m_bDoHeight = 0;
+    CFakeTarget t;
+    CFakeTool tool;
+    EXPECT_FALSE(ResizeTarget(s, t, tool));
+    EXPECT_FALSE(ReadTargetSize(s, t, tool));
+    EXPECT_EQ(t.placed, Rect{});
+    EXPECT_EQ(tool.log, "F1053VF1053");  // the first refusal brought the dialog up
 }
 
 TEST(SizingOps, TheTargetIsTheFirstSizableWindowUpTheChain)
