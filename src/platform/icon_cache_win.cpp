@@ -4,16 +4,17 @@
 #include <new>
 
 namespace {
-using IconMap = std::map<WORD, HICON>;
+// By size (0: the large icon LoadIconA gives) and id.
+using IconMap = std::map<DWORD, HICON>;
 
 // Icons are shared resources of the module: they stay loaded until the process ends.
-HICON LoadCached(IconMap& cache, UINT id, HICON (*load)(UINT))
+HICON LoadCached(IconMap& cache, UINT id, int size, HICON (*load)(UINT, int))
 {
-    const WORD key = WORD(id);
+    const DWORD key = MAKELONG(WORD(id), WORD(size));
     const auto found = cache.find(key);
     if (found != cache.end())
         return found->second;
-    HICON icon = load(key);
+    HICON icon = load(WORD(id), size);
     if (icon) {
         try {
             cache.emplace(key, icon);
@@ -24,26 +25,35 @@ HICON LoadCached(IconMap& cache, UINT id, HICON (*load)(UINT))
     return icon;
 }
 
-HICON LoadLarge(UINT id)
+HICON LoadLarge(UINT id, int)
 {
     return LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
 }
 
-HICON LoadSmall(UINT id)
+HICON LoadSized(UINT id, int size)
 {
     return static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+
+IconMap& Cache()
+{
+    static IconMap cache;
+    return cache;
 }
 } // namespace
 
 HICON LoadCachedIcon(UINT id)
 {
-    static IconMap cache;
-    return LoadCached(cache, id, &LoadLarge);
+    return LoadCached(Cache(), id, 0, &LoadLarge);
 }
 
 HICON LoadCachedSmallIcon(UINT id)
 {
-    static IconMap cache;
-    return LoadCached(cache, id, &LoadSmall);
+    return LoadCachedIconOfSize(id, 16);
+}
+
+HICON LoadCachedIconOfSize(UINT id, int size)
+{
+    return size > 0 ? LoadCached(Cache(), id, size, &LoadSized) : nullptr;
 }

@@ -7,3 +7,5 @@
 HICON LoadCachedIcon(UINT id);
 // The 16x16 icon `id` (LoadImageA), or null.
 HICON LoadCachedSmallIcon(UINT id);
+// The icon `id` at size x size pixels (the resource's nearest image, scaled), or null.
+HICON LoadCachedIconOfSize(UINT id, int size);

@@ -15,26 +15,27 @@ Rect PartInClip(const Rect& r, const Rect& clip)
 
 }  // namespace
 
-EraseLayout LayoutErase(std::uint32_t style, const Rect& client, int stripThickness, const Rect& clip)
+EraseLayout LayoutErase(std::uint32_t style, const Rect& client, int stripThickness, const Rect& clip,
+                        IconBoxSizes icon)
 {
     const Rect g = GetGraduatedRect(style, client);
     EraseLayout out;
     out.strip = PartInClip(GetCaptionStripRect(style, g, stripThickness, CSR_STRIP, nullptr), clip);
-    const Rect box = GetCaptionStripRect(style, g, stripThickness, CSR_ICON, nullptr);
+    const Rect box = GetCaptionStripRect(style, g, stripThickness, CSR_ICON, nullptr, icon.box);
     out.icon = RectsMeet(box, clip);
     if (out.icon)
-        out.iconAt = Point{SaturateToInt((std::int64_t(box.left) + box.right - kCaptionIconSize) / 2),
-                           SaturateToInt((std::int64_t(box.top) + box.bottom - kCaptionIconSize) / 2)};
+        out.iconAt = Point{SaturateToInt((std::int64_t(box.left) + box.right - icon.icon) / 2),
+                           SaturateToInt((std::int64_t(box.top) + box.bottom - icon.icon) / 2)};
     out.scale = PartInClip(GetScaleRect(style, g, stripThickness, false), clip);
     return out;
 }
 
 PaintLayout LayoutPaint(std::uint32_t style, const Rect& client, int stripThickness, const Rect& clip,
-                        const Rect& outerClip, Point guide)
+                        const Rect& outerClip, Point guide, int iconBox)
 {
     const Rect g = GetGraduatedRect(style, client);
     PaintLayout out;
-    out.textRect = GetCaptionStripRect(style, g, stripThickness, CSR_TEXT, &out.textOrigin);
+    out.textRect = GetCaptionStripRect(style, g, stripThickness, CSR_TEXT, &out.textOrigin, iconBox);
     out.text = RectsMeet(out.textRect, clip);
     out.graduations = RectsMeet(GetScaleRect(style, g, stripThickness, true), clip);
     out.guide = (style & RS_GUIDE) && guide.x != INT_MAX;

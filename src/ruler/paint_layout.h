@@ -5,12 +5,20 @@
 #pragma once
 
 #include "base/geometry.h"
+#include "ruler/ruler_geometry.h"
 #include "units/graduation.h"
 
 #include <cstdint>
 
-// Side of the program's small icon, drawn centred in the caption strip's icon box.
+// Side of the program's small icon, drawn centred in the caption strip's icon box, at the
+// system's density.
 constexpr int kCaptionIconSize = 16;
+
+// The caption strip's icon box and icon at the density of the ruler's monitor.
+struct IconBoxSizes {
+    int box = kCaptionIconBox;
+    int icon = kCaptionIconSize;
+};
 
 struct EraseLayout {
     Rect strip;         // the caption strip inside the clip box (caption colour); empty: nothing
@@ -21,7 +29,8 @@ struct EraseLayout {
 
 // The background erase for a clip box taken before the erase cuts it to the graduated
 // rectangle (the magnifier square is never erased: the caller clips it away).
-EraseLayout LayoutErase(std::uint32_t style, const Rect& client, int stripThickness, const Rect& clip);
+EraseLayout LayoutErase(std::uint32_t style, const Rect& client, int stripThickness, const Rect& clip,
+                        IconBoxSizes icon = {});
 
 struct PaintLayout {
     bool text = false;         // the caption text rectangle meets the clip box
@@ -35,7 +44,7 @@ struct PaintLayout {
 // The paint for `clip`, the clip box once cut to the graduated rectangle, and `outerClip`,
 // the one before; `guide` is where the guide line was last drawn (x == INT_MAX: never).
 PaintLayout LayoutPaint(std::uint32_t style, const Rect& client, int stripThickness, const Rect& clip,
-                        const Rect& outerClip, Point guide);
+                        const Rect& outerClip, Point guide, int iconBox = kCaptionIconBox);
 
 // The guide line's inverted column or row at p, kept inside the graduated rectangle: at
 // x = G.right the column would otherwise fall on the magnifier's frame, which a paint

@@ -87,7 +87,7 @@ Point GetZeroPoint(std::uint32_t style, const Rect& graduated, bool outside)
 }
 
 Rect GetCaptionStripRect(std::uint32_t style, const Rect& graduated, int stripThickness, int part,
-                         Point* textOrigin)
+                         Point* textOrigin, int iconBox)
 {
     const bool vertical = IsVerticalStyle(style);
     std::int64_t lo = 0, hi = 0;
@@ -100,12 +100,12 @@ Rect GetCaptionStripRect(std::uint32_t style, const Rect& graduated, int stripTh
     case CSR_STRIP:
         break;
     case CSR_ICON:
-        alongHi = start + kCaptionIconBox;
+        alongHi = start + iconBox;
         break;
     case CSR_TEXT:
         // As long as the ruler but after the icon box: the overhang is cut by clipping.
-        alongLo = start + kCaptionIconBox;
-        alongHi = end + kCaptionIconBox;
+        alongLo = start + iconBox;
+        alongHi = end + iconBox;
         break;
     default:
         if (textOrigin)

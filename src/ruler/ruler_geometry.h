@@ -11,7 +11,8 @@
 // The one orientation test every ruler computation uses (RS_VERT set means vertical).
 inline bool IsVerticalStyle(std::uint32_t style) { return (style & RS_VERT) != 0; }
 
-// Length of the caption strip's icon box along the ruler, in pixels.
+// Length of the caption strip's icon box along the ruler, in pixels at the system's density
+// (it grows and shrinks with the density of the monitor the ruler is on).
 constexpr int kCaptionIconBox = 20;
 
 // Parts of the caption strip for GetCaptionStripRect.
@@ -45,11 +46,11 @@ Point GetZeroPoint(std::uint32_t style, const Rect& graduated, bool outside);
 
 // A part (CSR_*) of the caption strip, which runs along the edge opposite the tick edge
 // with the given thickness (tmHeight + tmExternalLeading of the ruler font). textOrigin,
-// when not null, receives where the caption text is drawn: along = 20 for CSR_TEXT, else 0;
+// when not null, receives where the caption text is drawn: along = iconBox for CSR_TEXT, else 0;
 // across = the strip's top (horizontal) or its right edge (vertical, the font is turned
 // -90 degrees so its cells extend to the left of the origin). An unknown part gives Rect{}.
 Rect GetCaptionStripRect(std::uint32_t style, const Rect& graduated, int stripThickness, int part,
-                         Point* textOrigin);
+                         Point* textOrigin, int iconBox = kCaptionIconBox);
 
 // The graduated rectangle less the caption strip. The paint form is one pixel narrower on
 // the side that touches the strip; the erase form is not. Never of negative size.

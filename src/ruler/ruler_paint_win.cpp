@@ -90,7 +90,8 @@ private:
 BOOL CRulerWnd::OnEraseBkgnd(HDC hDC)
 {
     CSaveDC saved(hDC);
-    const EraseLayout l = LayoutErase(GetStyle(), GetClientRectCore(), GetStripThickness(), ClipBox(hDC));
+    const EraseLayout l =
+        LayoutErase(GetStyle(), GetClientRectCore(), GetStripThickness(), ClipBox(hDC), {m_nIconBox, m_nIconSize});
     const Rect g = GetGraduatedRect();
     // The magnifier square is never erased: it is drawn whole by the magnifier.
     IntersectClipRect(hDC, g.left, g.top, g.right, g.bottom);
@@ -99,8 +100,8 @@ BOOL CRulerWnd::OnEraseBkgnd(HDC hDC)
     if (!l.strip.IsEmpty())
         FillSolid(hDC, l.strip, GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
     if (l.icon) {
-        if (HICON icon = LoadCachedSmallIcon(IDR_MAINFRAME))
-            DrawIconEx(hDC, l.iconAt.x, l.iconAt.y, icon, kCaptionIconSize, kCaptionIconSize, 0, nullptr, DI_NORMAL);
+        if (HICON icon = LoadCachedIconOfSize(IDR_MAINFRAME, m_nIconSize))
+            DrawIconEx(hDC, l.iconAt.x, l.iconAt.y, icon, m_nIconSize, m_nIconSize, 0, nullptr, DI_NORMAL);
     }
     if (!l.scale.IsEmpty())
         FillSolid(hDC, l.scale, StoredColor(m_settings.m_clrBk, COLOR_BTNFACE));
@@ -126,7 +127,7 @@ void CRulerWnd::PaintTo(HDC hDC)
         IntersectClipRect(hDC, g.left, g.top, g.right, g.bottom);
         const Rect e = ClipBox(hDC);
         const PaintLayout l = LayoutPaint(GetStyle(), GetClientRectCore(), GetStripThickness(), e, outer,
-                                          FromPOINT(m_ptGuide));
+                                          FromPOINT(m_ptGuide), m_nIconBox);
         magnifier = l.magnifier;
         if (l.text) {
             const bool active = GetActiveWindow() == m_hWnd;

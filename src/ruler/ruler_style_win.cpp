@@ -2,8 +2,12 @@
 #include "ruler/ruler_wnd.h"
 
 #include "settings/ruler_settings.h"
+#include "platform/dpi_rules.h"
+#include "platform/dpi_win.h"
+#include "platform/icon_cache_win.h"
 #include "platform/screen_win.h"
 #include "ruler/style_change.h"
+#include "resource.h"
 #include "units/units.h"
 #include "win/convert.h"
 
@@ -37,11 +41,13 @@ void CRulerWnd::ModifyRulerStyle(DWORD removeMask, DWORD addMask, BOOL force)
                                            s.m_bVFlipped != 0);
     SetWindowLongPtrA(m_hWnd, GWL_STYLE, LONG_PTR(plan.newStyle));
     const DWORD style = GetStyle();
-    const bool vertical = IsVerticalStyle(style);
 
-    if (NeedsDpiMeasure(plan, m_nLogPixels)) {
-        COwnedDC ic = CreateDisplayIC();
-        TakeMeasuredDpi(plan, ic ? GetDeviceCaps(ic, vertical ? LOGPIXELSY : LOGPIXELSX) : 96, m_nLogPixels);
+    // The density is the monitor's, the same along either axis.
+    if (NeedsDpiMeasure(plan, m_nLogPixels))
+        TakeMeasuredDpi(plan, WindowDpi(m_hWnd), m_nLogPixels);
+    if (m_nLogPixels != m_nSizesDpi) {
+        TakeDpiSizes(m_nLogPixels);
+        m_fontRuler.Reset();
     }
     MirrorStyleInSettings(plan, style, s);
 
@@ -49,8 +55,8 @@ void CRulerWnd::ModifyRulerStyle(DWORD removeMask, DWORD addMask, BOOL force)
         const bool added = (style & RS_WS_THICKFRAME) != 0;
         RECT wr{};
         GetWindowRect(m_hWnd, &wr);
-        const Rect r = ResizeForBorder(FromRECT(wr), added, GetSystemMetrics(SM_CXFRAME) - 1,
-                                       GetSystemMetrics(SM_CYFRAME) - 1);
+        const Rect r = ResizeForBorder(FromRECT(wr), added, SystemMetricForDpi(SM_CXFRAME, m_nSizesDpi) - 1,
+                                       SystemMetricForDpi(SM_CYFRAME, m_nSizesDpi) - 1);
         SetWindowPos(m_hWnd, nullptr, r.left, r.top, int(r.Width()), int(r.Height()),
                      SWP_NOZORDER | SWP_FRAMECHANGED);
     }
@@ -64,7 +70,7 @@ void CRulerWnd::ModifyRulerStyle(DWORD removeMask, DWORD addMask, BOOL force)
         m_fontRuler.Reset();
         const Rect client = TurnClientRect(ScreenClientRect(m_hWnd), oldStyle, style);
         RECT wr = ToRECT(client);
-        AdjustWindowRectEx(&wr, style, FALSE, GetExStyle());
+        AdjustWindowRectForDpi(&wr, style, GetExStyle(), m_nSizesDpi);
         MoveClamped(m_hWnd, wr);
     }
 
@@ -105,6 +111,48 @@ void CRulerWnd::UpdateUnitMetrics(DWORD style)
     m_nSubdivisions = m.subdivisions;
 }
 
+void CRulerWnd::TakeDpiSizes(int dpi)
+{
+    const RulerDpiSizes sizes = RulerSizesForDpi(dpi, SystemDpi(), m_nSystemFontHeight);
+    m_nTickLength = sizes.tickLength;
+    m_nIconBox = sizes.iconBox;
+    m_nIconSize = sizes.iconSize;
+    m_nSizesDpi = dpi;
+    if (sizes.fontHeight == m_lfRuler.lfHeight)
+        return;
+    LOGFONTA measured = m_lfRuler;
+    measured.lfHeight = sizes.fontHeight;
+    measured.lfEscapement = measured.lfOrientation = 0;
+    COwnedDC ic = CreateDisplayIC();
+    CFontHandle font(CreateFontIndirectA(&measured));
+    if (!ic || !font)
+        return;  // the sizes of the last density stay, with the font they fit
+    CSelectObject select(ic, font);
+    TEXTMETRICA tm{};
+    if (!GetTextMetricsA(ic, &tm))
+        return;
+    m_tmRuler = tm;
+    m_lfRuler.lfHeight = sizes.fontHeight;
+}
+
+void CRulerWnd::OnDpiChanged(int dpi, const RECT* suggested)
+{
+    RECT wr{};
+    GetWindowRect(m_hWnd, &wr);
+    const Rect want = suggested ? FromRECT(*suggested) : Rect{};
+    const Rect r = BoundsAfterDpiChange(FromRECT(wr), suggested ? &want : nullptr, m_nSizesDpi, dpi);
+    m_nLogPixels = dpi;
+    TakeDpiSizes(dpi);
+    m_fontRuler.Reset(CreateFontIndirectA(&m_lfRuler));
+    UpdateUnitMetrics(GetStyle());
+    SetWindowPos(m_hWnd, nullptr, r.left, r.top, int(r.Width()), int(r.Height()), SWP_NOZORDER | SWP_NOACTIVATE);
+    if (m_bCreated)
+        SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL,
+                     LPARAM(LoadCachedIconOfSize(IDR_MAINFRAME, SystemMetricForDpi(SM_CXSMICON, dpi))));
+    InvalidateRect(m_hWnd, nullptr, TRUE);
+    RefreshCaption();
+}
+
 Rect CRulerWnd::GetClientRectCore() const
 {
     RECT rc{};
@@ -136,5 +184,5 @@ POINT CRulerWnd::GetZeroPoint(BOOL outside) const
 
 Rect CRulerWnd::GetCaptionStripRect(int part, Point* textOrigin) const
 {
-    return ::GetCaptionStripRect(GetStyle(), GetGraduatedRect(), GetStripThickness(), part, textOrigin);
+    return ::GetCaptionStripRect(GetStyle(), GetGraduatedRect(), GetStripThickness(), part, textOrigin, m_nIconBox);
 }

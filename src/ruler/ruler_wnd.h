@@ -38,6 +38,8 @@ public:
     static constexpr UINT kMsgKeepKeyboard = WM_APP + 1;
     // Posted by OnCreate: the window's icons and the tray icon, after the ruler is shown.
     static constexpr UINT kMsgAddIcons = WM_APP + 2;
+    // WM_DPICHANGED, which older SDK headers lack.
+    static constexpr UINT kMsgDpiChanged = 0x02E0;
 
     // Throws CResourceException when the ruler font cannot be made and CMemoryException when
     // no display information context can be had.
@@ -48,6 +50,11 @@ public:
     // The only way the view flags change; the settings record mirrors every change at once.
     void ModifyRulerStyle(DWORD removeMask, DWORD addMask, BOOL force);
     void UpdateUnitMetrics(DWORD style);
+    // The ruler's font, tick and icon sizes at `dpi` (the font is made again by the caller).
+    void TakeDpiSizes(int dpi);
+    // WM_DPICHANGED: the ruler takes the new density's sizes and units and the bounds the
+    // system suggests (suggested may be null).
+    void OnDpiChanged(int dpi, const RECT* suggested);
     Rect GetClientRectCore() const;
     Rect GetGraduatedRect() const;
     Rect GetMagnifierRect() const;
@@ -154,6 +161,13 @@ public:
     // Members, in the order the ruler's state is described.
     HACCEL m_hAccel = nullptr;
     int m_nTickLength = 12;
+    // The caption strip's icon box and icon, and the density these sizes and the font are at
+    // (0: the system's, before the window knows its monitor).
+    int m_nIconBox = 20;
+    int m_nIconSize = 16;
+    int m_nSizesDpi = 0;
+    // lfHeight of the system font, at the system's density: the ruler font is made from it.
+    int m_nSystemFontHeight = 0;
     LOGFONTA m_lfRuler{};
     TEXTMETRICA m_tmRuler{};
     CFontHandle m_fontRuler;

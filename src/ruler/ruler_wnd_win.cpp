@@ -1,6 +1,8 @@
 // The ruler window's construction, message dispatch and lifecycle.
 #include "ruler/ruler_wnd.h"
 
+#include "platform/dpi_rules.h"
+#include "platform/dpi_win.h"
 #include "platform/icon_cache_win.h"
 #include "platform/placement_win.h"
 #include "settings/ruler_settings.h"
@@ -23,7 +25,8 @@ CRulerWnd::CRulerWnd(CRulerSettings& settings) : m_settings(settings)
     // The ruler font: Arial at 85 % of the system font's height, measured once here.
     LOGFONTA system{};
     GetObjectA(GetStockObject(SYSTEM_FONT), sizeof system, &system);
-    m_lfRuler.lfHeight = RulerFontHeight(int(system.lfHeight));
+    m_nSystemFontHeight = int(system.lfHeight);
+    m_lfRuler.lfHeight = RulerFontHeight(m_nSystemFontHeight);
     m_lfRuler.lfCharSet = ANSI_CHARSET;
     m_lfRuler.lfOutPrecision = OUT_TT_ONLY_PRECIS;
     m_lfRuler.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
@@ -61,6 +64,15 @@ BOOL CRulerWnd::IsPaletteDisplay()
 LRESULT CRulerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
+    case WM_NCCREATE:
+        EnableNonClientScaling(m_hWnd);
+        return Default(msg, wParam, lParam);
+    case kMsgDpiChanged:
+        if (const int dpi = DpiFromChangeMessage(std::uint32_t(wParam))) {
+            OnDpiChanged(dpi, reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        }
+        return Default(msg, wParam, lParam);
     case WM_CREATE:
         if (Default(msg, wParam, lParam) == -1)
             return -1;
@@ -147,7 +159,8 @@ LRESULT CRulerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case kMsgAddIcons:
         SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, LPARAM(LoadCachedIcon(IDR_MAINFRAME)));
-        SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, LPARAM(LoadCachedSmallIcon(IDR_MAINFRAME)));
+        SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL,
+                     LPARAM(LoadCachedIconOfSize(IDR_MAINFRAME, SystemMetricForDpi(SM_CXSMICON, m_nSizesDpi))));
         AddTrayIcon();
         return 0;
     default:

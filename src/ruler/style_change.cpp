@@ -1,5 +1,7 @@
 #include "ruler/style_change.h"
 
+#include "platform/dpi_rules.h"
+#include "ruler/paint_layout.h"
 #include "ruler/ruler_geometry.h"
 #include "settings/ruler_settings.h"
 #include "ruler/view_flags.h"
@@ -101,6 +103,17 @@ int RulerFontHeight(int systemHeight)
     constexpr std::int64_t kPercent = 85;
     const std::int64_t n = std::int64_t(systemHeight) * kPercent;
     return int(n < 0 ? -((-n + 50) / 100) : (n + 50) / 100);
+}
+
+RulerDpiSizes RulerSizesForDpi(int dpi, int systemDpi, int systemFontHeight)
+{
+    constexpr int kTickLength = 12;
+    RulerDpiSizes s;
+    s.fontHeight = RulerFontHeight(ScaleToDpi(systemFontHeight, dpi, systemDpi));
+    s.tickLength = ScaleToDpi(kTickLength, dpi, systemDpi);
+    s.iconBox = ScaleToDpi(kCaptionIconBox, dpi, systemDpi);
+    s.iconSize = ScaleToDpi(kCaptionIconSize, dpi, systemDpi);
+    return s;
 }
 
 Rect TurnClientRect(const Rect& oldClientScreen, std::uint32_t oldStyle, std::uint32_t newStyle)

@@ -57,6 +57,18 @@ int RulerFontEscapement(std::uint32_t style);
 // the nearest, halves away from zero, as MulDiv rounds.
 int RulerFontHeight(int systemHeight);
 
+// The ruler's own sizes at the density of its monitor: the font, the major tick and the
+// caption strip's icon box and icon. Designed at the system's density (the system font's
+// lfHeight is at systemDpi), they follow the ratio of the two, so on a monitor of the
+// system's density the ruler is drawn as it always was.
+struct RulerDpiSizes {
+    int fontHeight = 0;  // lfHeight of the ruler font
+    int tickLength = 12;
+    int iconBox = 20;
+    int iconSize = 16;
+};
+RulerDpiSizes RulerSizesForDpi(int dpi, int systemDpi, int systemFontHeight);
+
 // The client rectangle (screen coordinates) after turning: width and height exchanged,
 // placed so that the new outside zero point falls on the old one. A not-flipped horizontal
 // client L, T, W, H becomes a not-flipped vertical client L - H, T + H, H, W.

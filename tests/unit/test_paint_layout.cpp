@@ -120,3 +120,15 @@ TEST(PaintLayout, GraduationsLaidOutForTheClipAlongTheRuler)
         EXPECT_EQ(p.flipped, c.flipped);
     }
 }
+
+TEST(PaintLayout, IconCentredInTheBoxOfItsDensity)
+{
+    // 150 %: a 30-pixel box and a 24-pixel icon; a clip on the box's last column still meets it.
+    const EraseLayout h = LayoutErase(RS_HORZ | kBase, kHorz, 26, Rect{29, 0, 40, 10}, IconBoxSizes{30, 24});
+    EXPECT_TRUE(h.icon);
+    EXPECT_EQ(h.iconAt, (Point{3, 1}));
+    const EraseLayout v = LayoutErase(RS_VERT | kBase, kVert, 26, kVert, IconBoxSizes{30, 24});
+    EXPECT_EQ(v.iconAt, (Point{1, 3}));
+    EXPECT_FALSE(LayoutErase(RS_HORZ | kBase, kHorz, 26, Rect{30, 0, 40, 10}, IconBoxSizes{30, 24}).icon);
+    EXPECT_EQ(LayoutPaint(RS_HORZ | kBase, kHorz, 26, kHorz, kHorz, Point{INT_MAX, 0}, 30).textRect.left, 30);
+}

@@ -141,3 +141,18 @@ TEST(RulerGeometry, DefaultRectangles)
     for (const auto& c : cases)
         EXPECT_EQ(GetDefaultRulerRect(c.vertical, c.w, c.h), c.want) << c.w << "x" << c.h;
 }
+
+TEST(RulerGeometry, IconBoxOfAnotherDensity)
+{
+    // A 150 % monitor: a 30-pixel icon box; the text starts after it, on either axis.
+    const std::uint32_t horz = RS_HORZ | RS_UNIT_CM | RS_WS_POPUP, vert = RS_VERT | RS_UNIT_CM | RS_WS_POPUP;
+    const Rect gh = GetGraduatedRect(horz, Rect{0, 0, 400, 56});
+    const Rect gv = GetGraduatedRect(vert, Rect{0, 0, 56, 400});
+    Point origin{};
+    EXPECT_EQ(GetCaptionStripRect(horz, gh, 24, CSR_ICON, nullptr, 30), (Rect{0, 0, 30, 24}));
+    EXPECT_EQ(GetCaptionStripRect(horz, gh, 24, CSR_TEXT, &origin, 30), (Rect{30, 0, 430, 24}));
+    EXPECT_EQ(origin, (Point{30, 0}));
+    EXPECT_EQ(GetCaptionStripRect(vert, gv, 24, CSR_ICON, nullptr, 30), (Rect{0, 0, 24, 30}));
+    EXPECT_EQ(GetCaptionStripRect(vert, gv, 24, CSR_TEXT, &origin, 30), (Rect{0, 30, 24, 430}));
+    EXPECT_EQ(origin, (Point{24, 30}));
+}

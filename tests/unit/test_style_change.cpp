@@ -243,3 +243,25 @@ TEST(StyleChange, RulerFontHeightRoundsAsMulDiv)
     for (const auto& c : cases)
         EXPECT_EQ(RulerFontHeight(c.system), c.ruler) << c.system;
 }
+
+TEST(StyleChange, RulerSizesFollowTheMonitorsDensity)
+{
+    struct {
+        int dpi, systemDpi, systemFont;
+        RulerDpiSizes want;  // font, tick, icon box, icon
+    } cases[] = {
+        {96, 96, 16, {14, 12, 20, 16}},    // the system's density: as the ruler always was
+        {144, 96, 16, {20, 18, 30, 24}},   // 150 %: font 24 * 85 %
+        {120, 96, -16, {-17, 15, 25, 20}}, // a character height (negative) keeps its sign
+        {96, 144, 24, {14, 8, 13, 11}},    // a 100 % monitor beside a 150 % system
+        {192, 120, 20, {27, 19, 32, 26}},  // font 32 * 85 % = 27.2
+        {0, 96, 16, {14, 12, 20, 16}},     // an unknown density is the system's
+    };
+    for (const auto& c : cases) {
+        const RulerDpiSizes s = RulerSizesForDpi(c.dpi, c.systemDpi, c.systemFont);
+        EXPECT_EQ(s.fontHeight, c.want.fontHeight) << c.dpi << "/" << c.systemDpi;
+        EXPECT_EQ(s.tickLength, c.want.tickLength) << c.dpi << "/" << c.systemDpi;
+        EXPECT_EQ(s.iconBox, c.want.iconBox) << c.dpi << "/" << c.systemDpi;
+        EXPECT_EQ(s.iconSize, c.want.iconSize) << c.dpi << "/" << c.systemDpi;
+    }
+}
