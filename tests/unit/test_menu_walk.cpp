@@ -44,4 +44,9 @@ TEST(MenuWalk, AsksEachCommandOnceWhenARuleRemovesItsOwnOrEarlierItems)
         EXPECT_EQ(WalkMenuCommands(m), c.count) << c.removing;
         EXPECT_EQ(m.asked, (std::vector<std::uint32_t>{100, 200, 300, 400, 500})) << c.removing;
     }
+    // Without a removal every item is asked, a command that comes twice too.
+    CFakeMenu twice;
+    twice.items = {{100, 0}, {100, 0}, {200, 0}};
+    EXPECT_EQ(WalkMenuCommands(twice), 3);
+    EXPECT_EQ(twice.asked, (std::vector<std::uint32_t>{100, 100, 200}));
 }
