@@ -320,6 +320,7 @@ TEST(SettingsText, PathsCompareIgnoringCaseCharacterByCharacter)
         {"[", "{", cp1252, false},
         // Two different characters whose second bytes differ only as 'A' and 'a' do.
         {"C:\\\x83\x41", "C:\\\x83\x61", cp932, false},
+        {"\x83\x41", "\x83\x61", cp932, false},        // the same at the start
         {"C:\\\x83\x41", "C:\\\x83\x41", cp932, true},
         {"D:\\\x81\x5A\\Calyx.exe", "d:\\\x81\x7A\\calyx.EXE", cp936, false},
         {"D:\\\x81\x5A\\Calyx.exe", "d:\\\x81\x5A\\calyx.EXE", cp936, true},

@@ -50,6 +50,7 @@ TEST(WindowPicker, OutlineEdgesStayInsideTheWindow)
         {{100, 50, 105, 61}, 5, {"100,50 5x5", "100,56 5x5", "100,55 5x1", "100,55 0x1"}},
         {{100, 50, 104, 60}, 5, {"100,50 4x5", "100,55 4x5", "100,55 4x0", "99,55 0x0"}},
         {{100, 50, 400, 53}, 5, {"100,50 300x3", "100,48 300x0", "100,55 5x0", "395,55 5x0"}},
+        {{100, 50, 400, 58}, 5, {"100,50 300x5", "100,53 300x5", "100,55 5x0", "395,55 5x0"}},
     };
     for (const auto& c : cases) {
         OutlinePiece pieces[4];
@@ -68,7 +69,7 @@ TEST(WindowPicker, OutlineEdgesStayInsideTheWindow)
 
 TEST(WindowPicker, FlashPenIsHalfTheBorderAtLeastTwo)
 {
-    struct { int window, client, pen; } cases[] = {{130, 100, 15}, {106, 100, 3}, {105, 100, 2}, {100, 100, 2}, {90, 100, 2}};
+    struct { int window, client, pen; } cases[] = {{130, 100, 15}, {106, 100, 3}, {105, 100, 2}, {103, 100, 2}, {100, 100, 2}, {90, 100, 2}};
     for (const auto& c : cases)
         EXPECT_EQ(FlashPenWidth(c.window, c.client), c.pen) << c.window << " " << c.client;
 }
