@@ -193,6 +193,8 @@ TEST_F(NumberLocale, FallsBackToTheRawTextOrNothing)
     EXPECT_STREQ(out, "1234567");
     EXPECT_FALSE(FormatWithLocale("abc", &kEnUs, out, sizeof out));
     EXPECT_STREQ(out, "abc");
+    EXPECT_FALSE(FormatWithLocale("a", &kEnUs, out, sizeof out));
+    EXPECT_STREQ(out, "a");
     EXPECT_TRUE(FormatWithLocale("12", &kEnUs, out, sizeof out));
     EXPECT_STREQ(out, "12.00");
     EXPECT_FALSE(FormatWithLocale("12", &kEnUs, nullptr, sizeof out));
