@@ -5,7 +5,7 @@ CALYX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 CALYX_PACKAGES=(cmake ninja-build clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64 mingw-w64-tools
   wine wine64 fonts-wine xvfb xdotool x11-utils x11-xkb-utils xclip imagemagick python3 procps
-  chromium)
+  chromium xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils)
 # 32-bit Wine, for the i686 program; installed only where the kernel runs 32-bit programs.
 CALYX_PACKAGES_I386=(wine32:i386)
 CALYX_PIDS=()
@@ -137,6 +137,91 @@ calyx_try_x() {
   kill "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
   return 1
+}
+
+# Starts Xorg with the dummy video driver and two monitors on a display nobody uses (from
+# :$CALYX_XORG_DISPLAY, else from :141) and exports DISPLAY. Xvfb shows Wine one monitor
+# only; this server shows it a 1280 x 1024 primary monitor and a 1600 x 900 one left of it,
+# which Wine places at -1600, 0 (the space under the lower monitor is on neither). Its
+# configuration and log go to the directory $1. Fails when no server answers within 10 s on
+# any of five displays.
+calyx_start_own_xorg() {
+  local dir=$1 n pid first=${CALYX_XORG_DISPLAY:-141}
+  local xorg=/usr/lib/xorg/Xorg
+  [ -x "$xorg" ] || { say "Xorg is not installed ($xorg): xserver-xorg-core is missing"; return 1; }
+  mkdir -p "$dir"
+  calyx_xorg_two_monitors >"$dir/xorg.conf"
+  for n in $(seq "$first" $((first + 4))); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    # No virtual terminal of its own: it runs beside whatever console there is, or none.
+    "$xorg" ":$n" -noreset -nolisten tcp -keeptty -sharevts -novtswitch -config "$dir/xorg.conf" \
+      -logfile "$dir/xorg.log" >"$dir/xorg.out" 2>&1 </dev/null &
+    pid=$!
+    for _ in $(seq 1 100); do
+      kill -0 "$pid" 2>/dev/null || break
+      if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+        if [ "$(tr -d ' ' <"/tmp/.X$n-lock" 2>/dev/null)" == "$pid" ]; then
+          CALYX_PIDS+=("$pid")
+          export DISPLAY=":$n"
+          calyx_x_options
+          return 0
+        fi
+        break
+      fi
+      sleep 0.1
+    done
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    say "Xorg did not start on :$n: $(sed -n '/Fatal server error/{n;p;q}' "$dir/xorg.out" 2>/dev/null)"
+  done
+  return 1
+}
+
+# The two-monitor layout for calyx_start_own_xorg. In X the lower monitor is at 0, 0 and the
+# primary one right of it; Wine keeps the primary monitor at 0, 0.
+calyx_xorg_two_monitors() {
+  cat <<'CONF'
+Section "ServerFlags"
+  Option "DontVTSwitch" "true"
+  Option "AutoAddDevices" "false"
+  Option "AutoEnableDevices" "false"
+EndSection
+Section "Device"
+  Identifier "dummy"
+  Driver "dummy"
+  VideoRam 256000
+  Option "Monitor-DUMMY0" "main"
+  Option "Monitor-DUMMY1" "left"
+EndSection
+Section "Monitor"
+  Identifier "main"
+  HorizSync 5.0-1000.0
+  VertRefresh 5.0-200.0
+  Modeline "1280x1024" 108.00 1280 1328 1440 1688 1024 1025 1028 1066 +hsync +vsync
+  Option "PreferredMode" "1280x1024"
+  Option "Position" "1600 0"
+  Option "Primary" "true"
+EndSection
+Section "Monitor"
+  Identifier "left"
+  HorizSync 5.0-1000.0
+  VertRefresh 5.0-200.0
+  Modeline "1600x900" 108.00 1600 1624 1704 1800 900 901 904 1000 +hsync +vsync
+  Option "PreferredMode" "1600x900"
+  Option "Position" "0 0"
+  Option "Enable" "true"
+EndSection
+Section "Screen"
+  Identifier "screen"
+  Device "dummy"
+  Monitor "main"
+  DefaultDepth 24
+  SubSection "Display"
+    Depth 24
+    Virtual 2880 1024
+  EndSubSection
+EndSection
+CONF
 }
 
 # Ctrl+Alt+F1..F12 must reach the programs, not switch virtual consoles.

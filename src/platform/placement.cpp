@@ -16,8 +16,7 @@ void KeepLimitedWindowVisible(CSettingsStore& store, CPlacedWindow& window, cons
         return;
     if (actual.Width() == requested.Width() && actual.Height() == requested.Height())
         return;
-    const bool workArea = store.m_bOnTop == 0;
-    const Rect kept = KeepRectInArea(actual, window.AreaFor(actual, workArea), marginX, marginY);
+    const Rect kept = KeepOnMonitors(actual, window.Monitors(), store.m_bOnTop == 0, marginX, marginY);
     if (kept != actual)
         window.MoveTo(Point{kept.left, kept.top});
     store.m_rcBounds = kept;
@@ -33,7 +32,7 @@ bool PlaceFromStore(CSettingsStore& store, CPlacedWindow& window, std::uint32_t 
         // Stored bounds can be anything: a size past the window system's range would leave
         // the window where nobody can reach it.
         const Rect limited = LimitRectExtent(store.m_rcBounds);
-        const Rect rc = KeepRectInArea(limited, window.AreaFor(limited, store.m_bOnTop == 0), marginX, marginY);
+        const Rect rc = KeepOnMonitors(limited, window.Monitors(), store.m_bOnTop == 0, marginX, marginY);
         store.m_rcBounds = rc;
         window.SetBounds(rc, store.m_bOnTop != 0, swpFlags);
         KeepLimitedWindowVisible(store, window, rc, marginX, marginY);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "base/geometry.h"
+#include "platform/monitor_layout.h"
 
 #include <cstdint>
 
@@ -22,8 +23,8 @@ constexpr int kSwShowMaximized = 3;
 
 class CPlacedWindow {
 public:
-    // The nearest monitor's work area (`workArea`) or whole area for a rectangle.
-    virtual Rect AreaFor(const Rect& rc, bool workArea) = 0;
+    // The monitors the window may be placed on.
+    virtual MonitorLayout Monitors() = 0;
     // SetWindowPos to `rc`, topmost or not, with `swpFlags`.
     virtual void SetBounds(const Rect& rc, bool topmost, std::uint32_t swpFlags) = 0;
     // The window's rectangle as it is; false when it is minimized, maximized or unreadable.
@@ -38,7 +39,8 @@ protected:
 };
 
 // Moves the window to the stored bounds (cut to the window system's extent and kept
-// reachable on the nearest monitor: its work area, or its whole area when on top), topmost
+// reachable on the nearest monitor: its work area, or its whole area when on top; bounds on
+// a monitor that is gone come wholly onto the nearest present one), topmost
 // or not, with `swpFlags`; a window the system made smaller is shifted once more as it
 // really is. The store takes the bounds as placed. Without bounds it only shows or hides
 // (as the flags ask). With `restoreState` a stored minimized or maximized state is shown

@@ -1,7 +1,7 @@
 #include "platform/placement_win.h"
 
 #include "platform/placement.h"
-#include "platform/screen_win.h"
+#include "platform/monitors_win.h"
 #include "settings/settings_store.h"
 #include "win/convert.h"
 #include "win/window.h"
@@ -25,12 +25,7 @@ class CWindowPlacement final : public CPlacedWindow {
 public:
     explicit CWindowPlacement(HWND hWnd) : m_hWnd(hWnd) {}
 
-    Rect AreaFor(const Rect& rc, bool workArea) override
-    {
-        RECT area{};
-        GetMonitorArea(ToRECT(rc), &area, workArea);
-        return FromRECT(area);
-    }
+    MonitorLayout Monitors() override { return EnumMonitors(); }
     void SetBounds(const Rect& rc, bool topmost, std::uint32_t swpFlags) override
     {
         SetWindowPos(m_hWnd, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, rc.left, rc.top, rc.right - rc.left,

@@ -1,6 +1,7 @@
 #include "platform/screen_win.h"
 
 #include "platform/keep_visible.h"
+#include "platform/monitors_win.h"
 #include "win/convert.h"
 
 bool GetVirtualScreenRect(RECT* out)
@@ -21,19 +22,8 @@ void GetMonitorArea(const RECT& rc, RECT* out, bool workArea)
 {
     if (!out)
         return;
-    MONITORINFO mi{};
-    mi.cbSize = sizeof mi;
-    const HMONITOR monitor = MonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST);
-    if (monitor && GetMonitorInfoA(monitor, &mi)) {
-        *out = workArea ? mi.rcWork : mi.rcMonitor;
-        return;
-    }
-    *out = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (workArea) {
-        RECT work;
-        if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
-            *out = work;
-    }
+    // The layout always holds a monitor (the primary screen at worst): no fallback is used.
+    *out = ToRECT(NearestMonitorArea(EnumMonitors(), FromRECT(rc), workArea, FromRECT(rc)));
 }
 
 void KeepRectVisible(bool workArea, bool wholeDesktop, RECT& rc, int marginX, int marginY)

@@ -7,6 +7,7 @@
 #include "color/color_notation.h"
 #include "platform/clipboard_win.h"
 #include "platform/menu_states_win.h"
+#include "platform/monitors_win.h"
 #include "platform/placement_win.h"
 #include "platform/screen_win.h"
 #include "resource.h"
@@ -19,6 +20,8 @@
 #include "tools/window_colors_dlg_win.h"
 #include "units/units.h"
 #include "win/convert.h"
+
+#include <optional>
 
 namespace {
 
@@ -194,24 +197,22 @@ void CRulerWnd::OnMoveToCursor(UINT)
     const POINT zero = GetZeroPoint(TRUE);
     POINT pointer{};
     RECT rc{};
-    if (!GetCursorPos(&pointer) || !GetWindowRect(m_hWnd, &rc)) {
+    std::optional<Rect> moved;
+    if (GetCursorPos(&pointer) && GetWindowRect(m_hWnd, &rc))
+        moved = MoveToCursorOn(EnumMonitors(), FromRECT(rc), FromPOINT(zero), FromPOINT(pointer));
+    if (!moved) {
         MessageBeep(MB_ICONHAND);
         return;
     }
-    const Rect moved = MoveZeroToPointer(FromRECT(rc), FromPOINT(zero), FromPOINT(pointer));
-    RECT area{};
-    GetMonitorArea(ToRECT(moved), &area, true);
-    if (!IsMoveToCursorAllowed(moved, FromRECT(area))) {
-        MessageBeep(MB_ICONHAND);
-        return;
-    }
-    SetWindowPos(m_hWnd, nullptr, moved.left, moved.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(m_hWnd, nullptr, moved->left, moved->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CRulerWnd::OnResetWindow(UINT)
 {
-    const RECT rc = ToRECT(GetDefaultRulerRect((GetStyle() & RS_VERT) != 0, GetSystemMetrics(SM_CXSCREEN),
-                                               GetSystemMetrics(SM_CYSCREEN)));
+    RECT now{};
+    GetWindowRect(m_hWnd, &now);
+    const Rect primary{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const RECT rc = ToRECT(ResetRectOn(EnumMonitors(), FromRECT(now), (GetStyle() & RS_VERT) != 0, primary));
     SetWindowPos(m_hWnd, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }

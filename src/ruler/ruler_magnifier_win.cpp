@@ -28,6 +28,19 @@ void DrawZoomLabel(HDC hDC, const Rect& image, int zoom)
         TextOutA(hDC, image.left, image.top, text, n);
 }
 
+// In a copy of the screen area `area` held at (0, 0) of `dc`, paints what lies on no monitor
+// (a gap between monitors of different sizes, the space beyond the desktop) with the desktop
+// colour: the screen has no pixels there, and a capture shows whatever the display holds.
+void PaintOffMonitorParts(HDC dc, const MonitorLayout& monitors, const Rect& area)
+{
+    Rect parts[kMaxUncoveredParts];
+    const int n = UncoveredParts(monitors, area, parts, kMaxUncoveredParts);
+    for (int i = 0; i < n; ++i) {
+        const RECT r = ToRECT(OffsetRectBy(parts[i], -std::int64_t(area.left), -std::int64_t(area.top)));
+        FillRect(dc, &r, GetSysColorBrush(COLOR_BACKGROUND));
+    }
+}
+
 // The thread's last error, or `fallback` when the failing call left none: a failure the
 // user asked about is never shown as nothing.
 DWORD LastErrorOr(DWORD fallback)
@@ -107,6 +120,7 @@ bool CRulerWnd::DrawMagnifierAt(HDC hDC, BOOL force, BOOL label, POINT p)
         HDC capture = screen ? MagnifierCaptureDC(screen, w, h) : nullptr;
         m_ptCaptured = POINT{INT_MIN, INT_MIN};
         if (capture && BitBlt(capture, 0, 0, w, h, screen, i.left, i.top, SRCCOPY)) {
+            PaintOffMonitorParts(capture, m_monitors, i);
             m_rcCaptured = ToRECT(i);
             m_ptCaptured = p;
             captured = true;
@@ -154,6 +168,7 @@ void CRulerWnd::CopyMagnifierSource()
         CSelectObject selected(memory, bitmap.Get());
         const Rect s = GetMagnifierSourceRect(FromPOINT(p), size);
         BitBlt(memory, 0, 0, size.cx, size.cy, screen, s.left, s.top, SRCCOPY);
+        PaintOffMonitorParts(memory, m_monitors, s);
     }
     // The bitmap is out of every device context now; the clipboard owns it once it takes it.
     SetLastError(0);

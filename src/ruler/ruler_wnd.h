@@ -12,6 +12,7 @@
 #include <climits>
 
 #include "base/geometry.h"
+#include "platform/monitor_layout.h"
 #include "platform/tray_icon_win.h"
 #include "ruler/command_rules.h"
 #include "ruler/font_under_pointer.h"
@@ -197,6 +198,8 @@ public:
     // The virtual screen, read at creation and again when the display changes: the metrics
     // are slow to ask for on every magnifier refresh.
     RECT m_rcVirtualScreen{};
+    // The monitors, read at the same moments: the magnifier shows no pixels off them.
+    MonitorLayout m_monitors;
     // The screen area the magnifier shows is taken into this bitmap, kept between refreshes
     // (the bitmap is declared first so that the context goes before it).
     CBitmapHandle m_bmpMagnifier;

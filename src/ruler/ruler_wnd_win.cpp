@@ -4,6 +4,7 @@
 #include "platform/dpi_rules.h"
 #include "platform/dpi_win.h"
 #include "platform/icon_cache_win.h"
+#include "platform/monitors_win.h"
 #include "platform/placement_win.h"
 #include "settings/ruler_settings.h"
 #include "platform/screen_win.h"
@@ -37,6 +38,7 @@ CRulerWnd::CRulerWnd(CRulerSettings& settings) : m_settings(settings)
     const Size base = SplitDialogBaseUnits(std::uint32_t(GetDialogBaseUnits()));
     m_sizeDlgBase = SIZE{base.cx, base.cy};
     GetVirtualScreenRect(&m_rcVirtualScreen);
+    m_monitors = EnumMonitors();
     m_bPaletteDisplay = IsPaletteDisplay();
     if (!CreateWebSafePalette())
         m_settings.m_nColor &= ~0x10000;
@@ -86,6 +88,7 @@ LRESULT CRulerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_DISPLAYCHANGE:
     case WM_SETTINGCHANGE:
         GetVirtualScreenRect(&m_rcVirtualScreen);
+        m_monitors = EnumMonitors();
         return Default(msg, wParam, lParam);
     case WM_GETMINMAXINFO:
         OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));

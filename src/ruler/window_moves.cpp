@@ -1,6 +1,7 @@
 #include "ruler/window_moves.h"
 
 #include "platform/keep_visible.h"
+#include "ruler/ruler_geometry.h"
 
 Point ArrowKeyStep(std::uint32_t key)
 {
@@ -35,6 +36,21 @@ Rect MoveZeroToPointer(const Rect& window, Point zero, Point pointer)
 bool IsMoveToCursorAllowed(const Rect& moved, const Rect& workArea)
 {
     return KeepRectInArea(moved, workArea, kMoveToCursorMargin, kMoveToCursorMargin) == moved;
+}
+
+std::optional<Rect> MoveToCursorOn(const MonitorLayout& monitors, const Rect& window, Point zero, Point pointer)
+{
+    const Rect moved = MoveZeroToPointer(window, zero, pointer);
+    if (!IsMoveToCursorAllowed(moved, NearestMonitorArea(monitors, moved, true, moved)))
+        return std::nullopt;
+    return moved;
+}
+
+Rect ResetRectOn(const MonitorLayout& monitors, const Rect& window, bool vertical, const Rect& primaryScreen)
+{
+    const Rect screen = NearestMonitorArea(monitors, window, false, primaryScreen);
+    const Rect rc = GetDefaultRulerRect(vertical, SaturateToInt(screen.Width()), SaturateToInt(screen.Height()));
+    return OffsetRectBy(rc, screen.left, screen.top);
 }
 
 WindowTrackLimits RulerTrackLimits(const Rect& virtualScreen)

@@ -4,8 +4,10 @@
 #pragma once
 
 #include "base/geometry.h"
+#include "platform/monitor_layout.h"
 
 #include <cstdint>
+#include <optional>
 
 // A drag keeps the grabbed point under the pointer: the window's top-left corner stays at the
 // offset from the pointer it had when the button went down (screen pixels).
@@ -43,6 +45,15 @@ constexpr int kMoveToCursorMargin = 16;
 // Whether the moved window keeps 16 pixels on `workArea` (the work area of the monitor
 // nearest to it) horizontally and vertically: otherwise the move is refused.
 bool IsMoveToCursorAllowed(const Rect& moved, const Rect& workArea);
+
+// Move to Cursor on a desk of monitors: the window moved so that `zero` lands on `pointer`,
+// judged on the work area of the monitor nearest to the moved window; nothing when refused.
+std::optional<Rect> MoveToCursorOn(const MonitorLayout& monitors, const Rect& window, Point zero, Point pointer);
+
+// Reset Window: the default ruler rectangle on the monitor the ruler is on (the one nearest
+// to `window`), placed from that monitor's top-left corner as the default one is from the
+// primary screen's. With one monitor it is the default rectangle itself.
+Rect ResetRectOn(const MonitorLayout& monitors, const Rect& window, bool vertical, const Rect& primaryScreen);
 
 // The smallest ruler, each way: the window keeps it when sized by hand or with the keys.
 constexpr int kRulerMinimumSize = 32;

@@ -1,5 +1,6 @@
 #include "tools/sizing_ops_win.h"
 
+#include "platform/monitors_win.h"
 #include "resource.h"
 #include "settings/ruler_settings.h"
 #include "tools/sizing_ops.h"
@@ -111,12 +112,15 @@ void ApplyTargetRect(HWND target, const RECT& windowRect)
 {
     // GetParent names the owner of a pop-up window, which is positioned on the screen all
     // the same: only a child window is placed within its parent.
-    HWND reference = nullptr;
+    HWND parent = nullptr;
     if (GetWindowLongPtrA(target, GWL_STYLE) & kWsChild)
-        reference = GetParent(target);
-    if (!reference)
-        reference = GetDesktopWindow();
-    RECT r = ToRECT(KeepTargetReachable(FromRECT(windowRect), WindowRectOf(reference)));
-    MapWindowPoints(nullptr, reference, reinterpret_cast<POINT*>(&r), 2);
+        parent = GetParent(target);
+    // A top-level window is kept within reach of the main screen: the primary monitor (the
+    // desktop window spans every monitor on some systems).
+    const Rect reference =
+        parent ? WindowRectOf(parent) : MainScreenRect(EnumMonitors(), WindowRectOf(GetDesktopWindow()));
+    RECT r = ToRECT(KeepTargetReachable(FromRECT(windowRect), reference));
+    if (parent)
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
     SetWindowPos(target, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -4,7 +4,7 @@
 # values are repaired or ignored, and the stored style is applied.
 source "$(dirname "$0")/lib.sh"
 
-# Far off screen: 32 pixels must lie on the work area in each direction.
+# Far off screen (on a monitor that is gone): 32 pixels must lie on the work area in each direction.
 reset_settings
 reg_set Window Bounds.left REG_DWORD 0xFFFFD8F0   # -10000
 reg_set Window Bounds.top REG_DWORD 20000

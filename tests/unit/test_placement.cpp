@@ -7,15 +7,20 @@
 
 namespace {
 
-// One 1024 x 768 monitor with the work area `work`; the window system cuts widths to
-// `maxWidth`. Calls are logged as letters.
+// One 1024 x 768 monitor with a 30-pixel task bar at the bottom (or the work area `work`);
+// the window system cuts widths to `maxWidth`. Calls are logged as letters.
 struct CFakeWindow final : CPlacedWindow {
     int maxWidth = 1 << 30;
-    Rect work;
+    Rect work{0, 0, 1024, 738};
     Rect now;
     std::string log;
 
-    Rect AreaFor(const Rect&, bool workArea) override { return workArea ? work : Rect{0, 0, 1024, 768}; }
+    MonitorLayout Monitors() override
+    {
+        MonitorLayout one;
+        one.Add({0, 0, 1024, 768}, work, true);
+        return one;
+    }
     void SetBounds(const Rect& rc, bool topmost, std::uint32_t) override
     {
         log += topmost ? "T" : "N";
@@ -35,16 +40,17 @@ TEST(Placement, StoredBoundsComeBackWithinReach)
     const struct {
         Rect bounds;
         int onTop, maxWidth;
-        Rect work;  // a task bar at the bottom, or on the left and at the top
         Rect want;
         const char* log;
     } cases[] = {
-        {{100, 900, 740, 956}, 0, 1 << 30, {0, 0, 1024, 738}, {100, 706, 740, 762}, "N"},  // onto the work area
-        {{100, 900, 740, 956}, 1, 1 << 30, {0, 0, 1024, 738}, {100, 736, 740, 792}, "T"},  // on top: the monitor
-        {{-5000, 0, 99000, 56}, 0, 1 << 30, {0, 0, 1024, 738}, {-5000, 0, 27767, 56}, "N"},  // cut to the extent
-        {{-3000, 0, 2000, 56}, 0, 1100, {0, 0, 1024, 738}, {-1068, 0, 32, 56}, "NM"},  // cut by the system: again
-        {{-3000, 0, 2000, 56}, 0, 1100, {60, 30, 1024, 768}, {-1008, 6, 92, 62}, "NM"},  // again on the work area
-        {{-3000, 0, 2000, 56}, 1, 1100, {60, 30, 1024, 768}, {-1068, 0, 32, 56}, "TM"},  // on top: the monitor
+        {{100, 700, 740, 756}, 0, 1 << 30, {100, 700, 740, 756}, "N"},     // 38 px on the work area
+        {{100, 720, 740, 776}, 0, 1 << 30, {100, 706, 740, 762}, "N"},     // 18 px: up to 32
+        {{100, 720, 740, 776}, 1, 1 << 30, {100, 720, 740, 776}, "T"},     // on top: the whole monitor
+        {{100, 900, 740, 956}, 0, 1 << 30, {100, 706, 740, 762}, "N"},     // off the monitor: 32 px on
+        {{100, 900, 740, 956}, 1, 1 << 30, {100, 736, 740, 792}, "T"},
+        {{-5000, 0, 99000, 56}, 0, 1 << 30, {-5000, 0, 27767, 56}, "N"},   // cut to the extent
+        {{-3000, 0, 2000, 56}, 0, 1100, {-1068, 0, 32, 56}, "NM"},         // cut by the system: shifted again
+        {{-3000, 0, -2000, 56}, 0, 1100, {-968, 0, 32, 56}, "N"},          // on a monitor that is gone
     };
     for (const auto& c : cases) {
         CSettingsStore store;
@@ -52,12 +58,20 @@ TEST(Placement, StoredBoundsComeBackWithinReach)
         store.m_bOnTop = c.onTop;
         CFakeWindow w;
         w.maxWidth = c.maxWidth;
-        w.work = c.work;
         EXPECT_TRUE(PlaceFromStore(store, w, kSwpNoZOrder, false, -1, -1)) << c.log;
         EXPECT_EQ(store.m_rcBounds, c.want) << c.log;
         EXPECT_EQ(w.now, c.want) << c.log;
         EXPECT_EQ(w.log, c.log);
     }
+    // Task bars at the top and the left: both shifts keep to the work area, not the monitor.
+    CSettingsStore store;
+    store.m_rcBounds = Rect{-3000, 0, 2000, 56};
+    CFakeWindow w;
+    w.maxWidth = 1100;
+    w.work = Rect{60, 30, 1024, 768};
+    EXPECT_TRUE(PlaceFromStore(store, w, kSwpNoZOrder, false, -1, -1));
+    EXPECT_EQ(store.m_rcBounds, (Rect{-1008, 6, 92, 62}));
+    EXPECT_EQ(w.log, "NM");
 }
 
 TEST(Placement, NormalRectIsMadeScreenRelative)

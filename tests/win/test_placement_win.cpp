@@ -96,8 +96,12 @@ TEST_F(PlacementTest, BoundsOffScreenComeBackWithTheMarginOnTheWorkArea)
         EXPECT_EQ(store.IsChanged(), 0); // the shift is not a change
         EXPECT_TRUE(IsWindowVisible(hWnd));
     }
-    // The worked case exactly: 32 pixels on the work area's left edge.
+    // Bounds on no monitor at all (one that is gone) and bounds partly on a monitor both keep
+    // 32 pixels on the nearest one.
     store.m_rcBounds = Rect{-5000, 100, -4600, 156};
+    ApplyPlacement(store, hWnd, SWP_NOACTIVATE);
+    EXPECT_EQ(WindowRect().right, WorkAreaOf(WindowRect()).left + 32);
+    store.m_rcBounds = Rect{WorkAreaOf(WindowRect()).left - 390, 100, WorkAreaOf(WindowRect()).left + 10, 156};
     ApplyPlacement(store, hWnd, SWP_NOACTIVATE);
     EXPECT_EQ(WindowRect().right, WorkAreaOf(WindowRect()).left + 32);
 }

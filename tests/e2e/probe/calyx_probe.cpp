@@ -8,6 +8,9 @@
 // loader that starts the program as another process is not the ruler's.
 //   calyx_probe browser FILE URL (stands in for a web browser: appends URL to FILE) | no-browser
 //   calyx_probe foreground (the title of the window that has the keyboard, as Windows sees it)
+//   calyx_probe monitors (the desktop window, DESKTOP=l,t,r,b, then one line per monitor:
+//               MONITOR=l,t,r,b WORK=l,t,r,b PRIMARY=0|1)
+//   calyx_probe desktop-color (the desktop colour, COLOR_BACKGROUND, as #RRGGBB)
 // "close" returns once every ruler's process has ended (and so written its settings).
 #include <windows.h>
 #include <shellapi.h>
@@ -130,6 +133,17 @@ int Find(const Found& f)
                 c.right, c.bottom, f.count, XWindowOf(f.hwnd));
     std::printf("TITLE=%s\n", title);
     return 0;
+}
+
+BOOL CALLBACK PrintMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM)
+{
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    if (GetMonitorInfoA(monitor, &mi))
+        std::printf("MONITOR=%ld,%ld,%ld,%ld WORK=%ld,%ld,%ld,%ld PRIMARY=%d\n", mi.rcMonitor.left, mi.rcMonitor.top,
+                    mi.rcMonitor.right, mi.rcMonitor.bottom, mi.rcWork.left, mi.rcWork.top, mi.rcWork.right,
+                    mi.rcWork.bottom, (mi.dwFlags & MONITORINFOF_PRIMARY) ? 1 : 0);
+    return TRUE;
 }
 
 template <class Cond>
@@ -258,6 +272,17 @@ int main(int argc, char** argv)
         if (!GetCursorPos(&p))
             return 1;
         std::printf("%ld %ld\n", p.x, p.y);
+        return 0;
+    }
+    if (!std::strcmp(cmd, "monitors")) {
+        RECT d{};
+        GetWindowRect(GetDesktopWindow(), &d);
+        std::printf("DESKTOP=%ld,%ld,%ld,%ld\n", d.left, d.top, d.right, d.bottom);
+        return EnumDisplayMonitors(nullptr, nullptr, &PrintMonitor, 0) ? 0 : 1;
+    }
+    if (!std::strcmp(cmd, "desktop-color")) {
+        const COLORREF c = GetSysColor(COLOR_BACKGROUND);
+        std::printf("#%02X%02X%02X\n", GetRValue(c), GetGValue(c), GetBValue(c));
         return 0;
     }
     if (!std::strcmp(cmd, "no-browser"))
