@@ -1,14 +1,27 @@
 #include "base/arith.h"
+#include "base/file_error_text.h"
 #include "base/geometry.h"
+#include "resource.h"
 
 #include <climits>
 #include <gtest/gtest.h>
 
 TEST(Arith, GcdTable)
 {
-    struct { int a, b, want; } cases[] = {{12, 18, 6}, {7, 5, 1}, {18, 12, 6}, {100, 10, 10}, {0, 7, 7}, {-12, 18, 6}};
+    struct { int a, b, want; } cases[] = {{12, 18, 6}, {7, 5, 1}, {18, 12, 6}, {100, 10, 10}, {0, 7, 7}, {-12, 18, 6},
+                                       {6, 1, 1}, {5, 0, 5}};
     for (auto& c : cases)
         EXPECT_EQ(Gcd(c.a, c.b), c.want) << c.a << "," << c.b;
+}
+
+TEST(FileErrorText, EachErrorHasItsMessage)
+{
+    struct { std::uint32_t error; int id; } cases[] = {
+        {kErrorFileNotFound, IDS_FILE_NOT_FOUND}, {kErrorLockViolation, IDS_FILE_SHARING},
+        {kErrorHandleEof, IDS_FILE_END_OF_FILE},  {12345, IDS_FILE_GENERIC}, {0, IDS_FILE_GENERIC},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FileErrorStringId(c.error), c.id) << c.error;
 }
 
 TEST(Arith, MulDivRoundsHalvesAwayFromZero)

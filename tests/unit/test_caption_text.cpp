@@ -77,6 +77,8 @@ TEST_F(Caption, ItemsAndFormats)
          "Calyx [P: 100 px] [D: 50 px]"},
         {"no scale item at 100 %", Centimetres(CI_SCALE), "Calyx"},
         {"scale 50 %", with(Centimetres(CI_SCALE), [](CaptionInputs& c) { c.scale = 50; }), "Calyx [S: 50%]"},
+        {"scale 1 %", with(Centimetres(CI_SCALE), [](CaptionInputs& c) { c.scale = 1; }), "Calyx [S: 1%]"},
+        {"scale 0 reads as 100 %", with(Centimetres(CI_SCALE), [](CaptionInputs& c) { c.scale = 0; }), "Calyx"},
         {"screen", with(Centimetres(CI_SCREEN), [](CaptionInputs& c) { c.pointer = {1234, -5}; }),
          "Calyx [XY: 1,234, -5 px]"},
         {"at the zero point", with(Centimetres(CI_DISTANCE | CI_ANGLE), [](CaptionInputs& c) {

@@ -17,6 +17,13 @@ TEST(ColorList, EntriesAndTheirOrder)
     EXPECT_EQ(with[16], 0x00FFFFFFu);
     EXPECT_EQ(with[10], 0x000000FFu) << "red";
     EXPECT_EQ(with[13], 0x00FF0000u) << "blue";
+    // The sixteen colours of the standard palette, as 0x00BBGGRR.
+    const std::vector<std::uint32_t> palette = {
+        0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0x808080,
+        0xC0C0C0, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
+    };
+    EXPECT_EQ(without, palette);
+    EXPECT_EQ(std::vector<std::uint32_t>(with.begin() + 1, with.end()), palette);
 }
 
 TEST(ColorList, FindingAndStoringAColour)
@@ -41,6 +48,9 @@ TEST(ColorList, FindingAndStoringAColour)
     EXPECT_EQ(StoredColorOf(list, 17), kDefaultColor);
     EXPECT_EQ(StoredColorOf(list, 0), kDefaultColor);
     EXPECT_EQ(StoredColorOf(list, 13), 0x00FF0000u);
+    EXPECT_EQ(StoredColorOf(doubled, 0), 5u);
+    EXPECT_EQ(StoredColorOf(doubled, 3), 9u);
+    EXPECT_EQ(StoredColorOf(doubled, 4), kDefaultColor);
 }
 
 TEST(ColorList, HowAnEntryIsPainted)

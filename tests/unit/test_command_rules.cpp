@@ -66,6 +66,10 @@ TEST(CommandRules, RulerScaleSteps)
     for (int i = 0; i < 5; ++i)
         s = StepRulerScale(s, true);
     EXPECT_EQ(s, 150) << "five Ctrl+I from 100";
+
+    EXPECT_EQ(RulerScaleForCommand(ID_SCALE_ZOOM_IN, 150), 160);
+    EXPECT_EQ(RulerScaleForCommand(ID_SCALE_ZOOM_OUT, 150), 140);
+    EXPECT_EQ(RulerScaleForCommand(ID_SCALE_NORMAL, 150), 100);
 }
 
 TEST(CommandRules, MagnifierZoomSteps)
@@ -80,6 +84,14 @@ TEST(CommandRules, MagnifierZoomSteps)
     };
     for (const auto& c : cases)
         EXPECT_EQ(StepMagnifierZoom(c.from, c.up), c.to) << c.from << (c.up ? " up" : " down");
+
+    // The command's zoom; 0 when the step changes nothing, Normal at 100 still redraws.
+    struct { int id, from, to; } commands[] = {
+        {ID_ZOOM_IN, 400, 500}, {ID_ZOOM_OUT, 400, 300}, {ID_ZOOM_IN, 1000, 0}, {ID_ZOOM_OUT, 50, 0},
+        {ID_ZOOM_NORMAL, 400, 100}, {ID_ZOOM_NORMAL, 100, 100},
+    };
+    for (const auto& c : commands)
+        EXPECT_EQ(MagnifierZoomForCommand(c.id, c.from), c.to) << c.id << " " << c.from;
 }
 
 TEST(CommandRules, EnableConditions)
@@ -198,4 +210,20 @@ TEST(CommandRules, AlwaysOnTopTogglesWhatItsMarkShows)
     EXPECT_EQ(ToggleViewFlag(ID_ALWAYS_ON_TOP, RS_HORZ, true).add, 0u);
     EXPECT_EQ(ToggleViewFlag(ID_SHOW_GUIDE, RS_HORZ | RS_GUIDE, false).add, 0u);
     EXPECT_EQ(ToggleViewFlag(ID_SHOW_BORDER, RS_HORZ, true).add, std::uint32_t(RS_WS_THICKFRAME));
+
+    // Turn asks for the other orientation than the stored one.
+    EXPECT_EQ(ToggleOrientation(true).add, std::uint32_t(RS_HORZ));
+    EXPECT_EQ(ToggleOrientation(false).add, std::uint32_t(RS_VERT));
+    EXPECT_EQ(ToggleOrientation(false).remove, std::uint32_t(RS_HORZ | RS_VERT));
+
+    // Side reverses the stored side of the current orientation only.
+    struct { std::uint32_t style; bool hFlipped, vFlipped, flips; } sides[] = {
+        {RS_HORZ, false, true, true}, {RS_HORZ, true, false, false},
+        {RS_VERT, true, false, true}, {RS_VERT, false, true, false},
+    };
+    for (const auto& c : sides) {
+        const StyleToggle t = ToggleSide(c.style, c.hFlipped, c.vFlipped);
+        EXPECT_EQ(t.remove, std::uint32_t(RS_FLIPPED));
+        EXPECT_EQ(t.add, c.flips ? std::uint32_t(RS_FLIPPED) : 0u) << c.style << c.hFlipped << c.vFlipped;
+    }
 }

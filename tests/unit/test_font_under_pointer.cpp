@@ -97,3 +97,16 @@ TEST(FontUnderPointer, ASlowWindowCostsAtMostItsBudgetInAnySecond)
         }
     }
 }
+
+TEST(FontUnderPointer, ASlowWindowIsForgottenASecondAfterItsLastAsking)
+{
+    EXPECT_FALSE(Follow(kNone).Pending());
+    TSlowWindows<int> slow;
+    slow.Asked(7, 5000, 50, false);
+    slow.Asked(9, 5000, 40, false);
+    EXPECT_EQ(slow.Timeout(7, 5249), 0u);                   // asked again too soon
+    EXPECT_EQ(slow.Timeout(9, 5250), 10u);                  // what is left of the budget
+    EXPECT_EQ(slow.Timeout(7, 5999), 0u);                   // its budget used up within the second
+    EXPECT_EQ(slow.Timeout(7, 6000), kFontQueryTimeoutMs);  // forgotten
+    EXPECT_EQ(slow.Timeout(8, 5100), kFontQueryTimeoutMs);  // never slow
+}

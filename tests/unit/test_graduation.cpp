@@ -283,6 +283,13 @@ TEST(Graduation, DegenerateInputsStayBounded)
         }
     }
     EXPECT_TRUE(Layout(base).ticks.size() > 0);
+    // Without a step only the zero tick is placed.
+    GraduationParams none = base;
+    none.labelStep = 0;
+    none.from = -10;
+    const GraduationLayout zero = Layout(none);
+    ASSERT_EQ(zero.ticks.size(), 1u);
+    EXPECT_EQ(zero.ticks[0].along, 0);
 }
 
 TEST(Graduation, ContainerIsReused)
@@ -308,6 +315,7 @@ TEST(Graduation, NoLabelHasMoreDigitsThanTheBound)
         {RS_UNIT_PX, 10, 96, 100, 640},   {RS_UNIT_PX, 2, 96, 50, 30000},   {RS_UNIT_TWIP, 10, 96, 100, 5000},
         {RS_UNIT_TWIP, 2, 120, 1000, 900}, {RS_UNIT_CM, 10, 96, 50, 20000}, {RS_UNIT_IN, 2, 144, 100, 999},
         {RS_UNIT_PT, 10, 96, 70, 1001},   {RS_UNIT_PX, 10, 96, 100, 9},     {RS_UNIT_DU, 10, 96, 100, 640},
+        {RS_UNIT_PX, 10, 96, 0, 30000},  // a stored scale of 0 is drawn unscaled
     };
     for (const auto& c : cases) {
         const GraduationParams p = Ruler(c.unit, c.base, c.dpi, c.scale, c.length);

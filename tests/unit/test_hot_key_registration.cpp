@@ -74,6 +74,8 @@ TEST(HotKeyRegistration, StartUpRegistersEachKeyOnItsOwnAndKeepsTheChoice)
     CFakeKeys keys;
     EXPECT_EQ(ApplyHotKeyEnable(keys, s, 1, true), 0u);
     EXPECT_TRUE(IsHotKeyEnabledNow(s, 1));
+    EXPECT_EQ(ApplyHotKeyEnable(keys, s, 1, false), 0u) << "turning it off is no error";
+    EXPECT_FALSE(IsHotKeyEnabledNow(s, 1));
 }
 
 TEST(HotKeyRegistration, AReplacementIsReleasedFirstAndARefusalRestored)

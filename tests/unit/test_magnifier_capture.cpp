@@ -9,7 +9,7 @@
 
 TEST(MagnifierCapture, HotSpotAndReadBack)
 {
-    const Rect area{494, 494, 507, 507};  // 13 x 13 around (500, 500)
+    const Rect area{494, 294, 507, 309};  // 13 x 15 around (500, 301)
     const Point none{INT_MIN, INT_MIN};
     struct {
         const char* name;
@@ -18,12 +18,14 @@ TEST(MagnifierCapture, HotSpotAndReadBack)
         bool readsBack;   // CapturedPixelOffset gives one
         Point at;
     } cases[] = {
-        {"centre", {500, 500}, {500, 500}, true, true, {6, 6}},
-        {"top-left pixel", {494, 494}, {494, 494}, true, true, {0, 0}},
-        {"bottom-right pixel", {506, 506}, {506, 506}, true, true, {12, 12}},
-        {"one past the right edge", {507, 500}, {507, 500}, false, false, {}},
-        {"another pointer than the capture's", {500, 500}, {501, 500}, true, false, {}},
-        {"nothing captured", none, {500, 500}, true, false, {}},
+        {"centre", {500, 301}, {500, 301}, true, true, {6, 7}},
+        {"top-left pixel", {494, 294}, {494, 294}, true, true, {0, 0}},
+        {"bottom-right pixel", {506, 308}, {506, 308}, true, true, {12, 14}},
+        {"one past the right edge", {507, 301}, {507, 301}, false, false, {}},
+        {"one past the bottom edge", {500, 309}, {500, 309}, false, false, {}},
+        {"another pointer than the capture's", {500, 301}, {501, 301}, true, false, {}},
+        {"another row than the capture's", {500, 301}, {500, 302}, true, false, {}},
+        {"nothing captured", none, {500, 301}, true, false, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

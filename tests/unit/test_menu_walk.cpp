@@ -33,7 +33,7 @@ TEST(MenuWalk, AsksEachCommandOnceWhenARuleRemovesItsOwnOrEarlierItems)
     const struct {
         std::uint32_t removing;
         int from, to, count;
-    } cases[] = {{0, 0, 0, 7}, {300, 4, 5, 6}, {300, 0, 2, 5}, {400, 0, 6, 1}};
+    } cases[] = {{0, 0, 0, 7}, {300, 4, 5, 6}, {300, 0, 2, 5}, {400, 0, 6, 1}, {500, 6, 7, 6}};
     for (const auto& c : cases) {
         CFakeMenu m;
         // 100, a separator, a submenu asked as 200, one starting with a separator, 300, 400, 500
@@ -44,4 +44,9 @@ TEST(MenuWalk, AsksEachCommandOnceWhenARuleRemovesItsOwnOrEarlierItems)
         EXPECT_EQ(WalkMenuCommands(m), c.count) << c.removing;
         EXPECT_EQ(m.asked, (std::vector<std::uint32_t>{100, 200, 300, 400, 500})) << c.removing;
     }
+    // Without a removal every item is asked, a command that comes twice too.
+    CFakeMenu twice;
+    twice.items = {{100, 0}, {100, 0}, {200, 0}};
+    EXPECT_EQ(WalkMenuCommands(twice), 3);
+    EXPECT_EQ(twice.asked, (std::vector<std::uint32_t>{100, 100, 200}));
 }

@@ -89,6 +89,8 @@ TEST(FormatNumberString, SizeQueryAndBufferBounds)
 {
     // "1,234.50" is 8 characters: 9 with the terminator.
     EXPECT_EQ(FormatNumberString("1234.5", &kEnUs, nullptr, 0), 9);
+    const NumberDescription oneDigit = Desc(1, 1, 3, ".", ",", 1);
+    EXPECT_EQ(FormatNumberString("1234.5", &oneDigit, nullptr, 0), 8) << "1,234.5";
     char out[16];
     std::memset(out, 'x', sizeof out);
     EXPECT_EQ(FormatNumberString("1234.5", &kEnUs, out, 8), 0);
@@ -191,8 +193,12 @@ TEST_F(NumberLocale, FallsBackToTheRawTextOrNothing)
     EXPECT_STREQ(out, "1234567");
     EXPECT_FALSE(FormatWithLocale("abc", &kEnUs, out, sizeof out));
     EXPECT_STREQ(out, "abc");
+    EXPECT_FALSE(FormatWithLocale("a", &kEnUs, out, sizeof out));
+    EXPECT_STREQ(out, "a");
     EXPECT_TRUE(FormatWithLocale("12", &kEnUs, out, sizeof out));
     EXPECT_STREQ(out, "12.00");
+    EXPECT_FALSE(FormatWithLocale("12", &kEnUs, nullptr, sizeof out));
+    EXPECT_FALSE(FormatWithLocale("12", &kEnUs, out, 0));
 
     SetNumberLocale(kEnUs, ScribbleAndFail);
     g_calls = 0;

@@ -7,17 +7,18 @@
 
 namespace {
 
-// One 1024 x 768 monitor with a 30-pixel task bar at the bottom; the window system cuts
-// widths to `maxWidth`. Calls are logged as letters.
+// One 1024 x 768 monitor with a 30-pixel task bar at the bottom (or the work area `work`);
+// the window system cuts widths to `maxWidth`. Calls are logged as letters.
 struct CFakeWindow final : CPlacedWindow {
     int maxWidth = 1 << 30;
+    Rect work{0, 0, 1024, 738};
     Rect now;
     std::string log;
 
     MonitorLayout Monitors() override
     {
         MonitorLayout one;
-        one.Add({0, 0, 1024, 768}, {0, 0, 1024, 738}, true);
+        one.Add({0, 0, 1024, 768}, work, true);
         return one;
     }
     void SetBounds(const Rect& rc, bool topmost, std::uint32_t) override
@@ -62,4 +63,21 @@ TEST(Placement, StoredBoundsComeBackWithinReach)
         EXPECT_EQ(w.now, c.want) << c.log;
         EXPECT_EQ(w.log, c.log);
     }
+    // Task bars at the top and the left: both shifts keep to the work area, not the monitor.
+    CSettingsStore store;
+    store.m_rcBounds = Rect{-3000, 0, 2000, 56};
+    CFakeWindow w;
+    w.maxWidth = 1100;
+    w.work = Rect{60, 30, 1024, 768};
+    EXPECT_TRUE(PlaceFromStore(store, w, kSwpNoZOrder, false, -1, -1));
+    EXPECT_EQ(store.m_rcBounds, (Rect{-1008, 6, 92, 62}));
+    EXPECT_EQ(w.log, "NM");
+}
+
+TEST(Placement, NormalRectIsMadeScreenRelative)
+{
+    // A work area that starts 80 to the right of and 30 below its monitor's corner.
+    const Rect monitor{-1280, 0, 0, 1024}, work{-1200, 30, 0, 1024}, normal{10, 20, 110, 76};
+    EXPECT_EQ(NormalRectOnScreen(normal, false, monitor, work), (Rect{90, 50, 190, 106}));
+    EXPECT_EQ(NormalRectOnScreen(normal, true, monitor, work), normal);
 }

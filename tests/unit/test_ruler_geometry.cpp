@@ -110,6 +110,10 @@ TEST(RulerGeometry, DegenerateSizesNeverGoNegative)
     EXPECT_EQ(GetRulerExtent(RS_HORZ, g).length, 0);
     const Rect gv = GetGraduatedRect(RS_VERT | RS_MAGNIFIER, Rect{0, 0, 56, 30});
     EXPECT_EQ(gv, (Rect{0, 0, 56, 0}));
+    EXPECT_EQ(GetMagnifierRect(RS_VERT | RS_MAGNIFIER, Rect{10, 20, 10, 80}), Rect{});  // no width: no square
+    EXPECT_EQ(GetRulerExtent(RS_VERT, Rect{5, 5, 5, 5}).length, 0);
+    EXPECT_EQ(GetRulerExtent(RS_VERT, Rect{5, 5, 5, 5}).thickness, 0);
+    EXPECT_EQ(GetCaptionStripRect(RS_HORZ, Rect{0, 0, 400, 56}, 0, CSR_TEXT, nullptr).Height(), 0);
 
     // A caption strip thicker than the ruler leaves an empty scale area and no guide.
     const std::uint32_t styles[] = {RS_HORZ, RS_HORZ | RS_FLIPPED, RS_VERT, RS_VERT | RS_FLIPPED};

@@ -311,6 +311,8 @@ TEST(SettingsText, PathsCompareIgnoringCaseCharacterByCharacter)
     AnsiLeadBytes cp936{{0x81, 0xFE}};                // Simplified Chinese (GBK)
     struct { const char* a; const char* b; const AnsiLeadBytes& cp; bool equal; } cases[] = {
         {"C:\\Calyx.exe", "c:\\CALYX.EXE", cp1252, true},
+        {"AZ", "az", cp1252, true},
+        {"@[", "`{", cp1252, false},                    // the neighbours of A and Z are no letters
         {"C:\\M\xDCll", "c:\\m\xFCll", cp1252, true},   // U with diaeresis
         {"\x8A\x8C\x8E\x9F", "\x9A\x9C\x9E\xFF", cp1252, true},
         {"\xD7", "\xF7", cp1252, false},                 // multiplication and division signs
@@ -318,6 +320,7 @@ TEST(SettingsText, PathsCompareIgnoringCaseCharacterByCharacter)
         {"[", "{", cp1252, false},
         // Two different characters whose second bytes differ only as 'A' and 'a' do.
         {"C:\\\x83\x41", "C:\\\x83\x61", cp932, false},
+        {"\x83\x41", "\x83\x61", cp932, false},        // the same at the start
         {"C:\\\x83\x41", "C:\\\x83\x41", cp932, true},
         {"D:\\\x81\x5A\\Calyx.exe", "d:\\\x81\x7A\\calyx.EXE", cp936, false},
         {"D:\\\x81\x5A\\Calyx.exe", "d:\\\x81\x5A\\calyx.EXE", cp936, true},
@@ -328,4 +331,13 @@ TEST(SettingsText, PathsCompareIgnoringCaseCharacterByCharacter)
     };
     for (auto& c : cases)
         EXPECT_EQ(EqualNoCaseAnsi(c.a, c.b, c.cp), c.equal) << c.a << " / " << c.b;
+}
+
+TEST(MemoryBackend, KeyNamesIgnoreTheCaseOfLettersOnly)
+{
+    CMemoryBackend b;
+    b.PutDword("Software\\AZ`{", "V", 1);
+    EXPECT_TRUE(b.HasKey("software\\az`{"));
+    EXPECT_TRUE(b.HasKey("SOFTWARE\\Az`{"));
+    EXPECT_FALSE(b.HasKey("Software\\AZ@["));  // the neighbours of A and Z are no letters
 }

@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -73,6 +74,12 @@ TEST(SizeText, FormatsAndReadsBack)
     }
     EXPECT_EQ(kSizePresets[0], (Size{160, 100}));
     EXPECT_EQ(kSizePresets[12], (Size{1920, 1080}));
+    const Size presets[] = {{160, 100},   {320, 200},   {640, 480},   {800, 600},   {1024, 768},  {1152, 864},
+                            {1280, 768},  {1280, 1024}, {1600, 1200}, {1792, 1344}, {1800, 1440}, {1856, 1392},
+                            {1920, 1080}, {1920, 1200}, {1920, 1440}, {2048, 1536}, {2560, 1920}};
+    ASSERT_EQ(std::size(presets), std::size_t(kSizePresetCount));
+    for (std::size_t i = 0; i < std::size(presets); ++i)
+        EXPECT_EQ(kSizePresets[i], presets[i]) << i;
     EXPECT_EQ(kSizePresets[kSizePresetCount - 1], (Size{2560, 1920}));
 }
 
@@ -202,4 +209,21 @@ TEST(HotKeyRules, TheDefineDialogAcceptsOnlyFunctionKeysOutsideTheReservedOnes)
     for (const auto& c : cases)
         EXPECT_EQ(int(ClassifyHotKeyChoice(c.vk, c.mods, c.curVk, c.curMods)), int(c.want))
             << std::hex << c.vk << " " << c.mods << " from " << c.curVk << " " << c.curMods;
+
+    using C = HotKeyChoice;
+    using S = HotKeyOkStep;
+    struct { C choice; bool enabled; S step; } ok[] = {
+        {C::kUnchanged, true, S::kClose},           {C::kInvalid, false, S::kRefuse},
+        {C::kEmpty, true, S::kUnregisterAndStore},  {C::kEmpty, false, S::kStore},
+        {C::kNew, true, S::kReplaceAndStore},       {C::kNew, false, S::kStore},
+    };
+    for (const auto& c : ok)
+        EXPECT_EQ(int(PlanHotKeyOk(c.choice, c.enabled)), int(c.step)) << int(c.choice) << c.enabled;
+
+    // A key is registered when enabled (any non-zero value) and some key or modifier is set.
+    struct { std::int32_t enabled; std::uint16_t vk, mods; bool registers; } reg[] = {
+        {1, 0x78, 0, true}, {5, 0, 2, true}, {0, 0x78, 2, false}, {1, 0, 0, false},
+    };
+    for (const auto& r : reg)
+        EXPECT_EQ(ShouldRegisterHotKey(r.enabled, r.vk, r.mods), r.registers) << r.enabled << " " << r.vk;
 }

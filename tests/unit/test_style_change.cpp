@@ -180,6 +180,29 @@ TEST(StyleChange, TheSettingsMirrorWhatThePlanChanged)
     MirrorStyleInSettings(plan, RS_VERT, s);
     EXPECT_EQ(s.m_bOnTop, 0);
     EXPECT_EQ(s.m_bChanged, 1);
+
+    // Every other change writes its own value, and only its own.
+    StyleChangePlan all;
+    all.magnifierChanged = all.borderChanged = all.unitsDirty = all.orientationChanged = all.guideChanged = true;
+    CRulerSettings t;
+    MirrorStyleInSettings(all, RS_HORZ | RS_UNIT_CM | RS_MAGNIFIER, t);
+    EXPECT_EQ(t.m_bZoom, 1);
+    EXPECT_EQ(t.m_bBorderless, 1);
+    EXPECT_EQ(t.m_nUnit, std::int32_t(RS_UNIT_CM));
+    EXPECT_EQ(t.m_bVertical, 0);
+    EXPECT_EQ(t.m_bGuide, 0);
+    MirrorStyleInSettings(all, RS_VERT | RS_UNIT_PT | RS_WS_THICKFRAME | RS_GUIDE, t);
+    EXPECT_EQ(t.m_bZoom, 0);
+    EXPECT_EQ(t.m_bBorderless, 0);
+    EXPECT_EQ(t.m_nUnit, std::int32_t(RS_UNIT_PT));
+    EXPECT_EQ(t.m_bVertical, 1);
+    EXPECT_EQ(t.m_bGuide, 1);
+    MirrorStyleInSettings(StyleChangePlan{}, RS_HORZ | RS_UNIT_CM | RS_MAGNIFIER, t);
+    EXPECT_EQ(t.m_bZoom, 0);
+    EXPECT_EQ(t.m_bBorderless, 0);
+    EXPECT_EQ(t.m_nUnit, std::int32_t(RS_UNIT_PT));
+    EXPECT_EQ(t.m_bVertical, 1);
+    EXPECT_EQ(t.m_bGuide, 1);
 }
 
 TEST(StyleChange, MeasuredPixelsPerInchAndFontTurn)

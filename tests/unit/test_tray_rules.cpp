@@ -1,5 +1,6 @@
 #include "platform/tray_rules.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -15,11 +16,16 @@ TEST(TrayRules, TipIsCutAt127BytesWithoutSplittingACharacter)
         {a126 + "\x82\x40", a126},               // the pair would end at byte 128
         {a125 + "\x82\x40" "b", a125 + "\x82\x40"}, // the pair fills bytes 126 and 127
         {a126 + "\x82", a126 + "\x82"},          // a lead byte that ends the text
+        {std::string("ab\0cd", 5), "ab"},          // nothing past the end is read
+        {"", ""},
     };
     for (const auto& c : cases) {
         char dst[kTrayTipSize];
+        std::memset(dst, '#', sizeof dst);
         CutTrayTip(dst, c.tip.c_str(), lead);
         EXPECT_EQ(std::string(dst), c.want) << c.tip.size();
+        if (c.want.size() + 1 < kTrayTipSize)
+            EXPECT_EQ(dst[c.want.size() + 1], '#') << c.tip.size();
     }
 }
 

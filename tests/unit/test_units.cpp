@@ -97,7 +97,7 @@ TEST(Units, NiceSteps)
         {2, 4, 4, 4},        {2, 8, 8, 8},        {2, 16, 16, 16},  {2, 32, 32, 32},
         {2, 64, 64, 64},     {2, 128, 128, 128},  {2, 256, 256, 256}, {2, 512, 512, 512},
         {2, 17, 32, 16},     {10, 5, 5, 5},       {10, 10, 10, 10}, {10, 25, 25, 25},
-        {10, 50, 50, 50},    {10, 26, 50, 25},
+        {10, 50, 50, 50},    {10, 26, 50, 25},   {10, 24, 25, 10},   {2, 15, 16, 8},     {2, 7, 8, 4},
     };
     for (auto& c : cases) {
         EXPECT_EQ(NiceStepUp(c.base, c.n), c.up) << c.base << "," << c.n;
@@ -113,6 +113,15 @@ TEST(Units, SingleTwipUnitStillGetsASensibleStep)
     // 600 whole units of one twip would round up to 0 and make the graduation loop endless.
     EXPECT_EQ(ChooseStep(2, 96, 1).labelStep, 1024);
     EXPECT_EQ(ChooseStep(2, 96, 2).labelStep, 512);
+    // Picas at 96 dpi, pixels at 384, inches at 128: the minor step doubles while it fits;
+    // points at 192 dpi: minor steps of 2 to 3 pixels are halved.
+    struct { int base, dpi, twips, step, sub; } steps[] = {
+        {10, 96, 240, 5, 25}, {2, 384, 15, 64, 128}, {10, 128, 1440, 5, 150}, {10, 192, 20, 50, 25},
+    };
+    for (const auto& c : steps) {
+        EXPECT_EQ(ChooseStep(c.base, c.dpi, c.twips).labelStep, c.step) << c.dpi << " " << c.twips;
+        EXPECT_EQ(ChooseStep(c.base, c.dpi, c.twips).subdivisions, c.sub) << c.dpi << " " << c.twips;
+    }
     // A dialog unit of one twip: a tiny font on a dense display.
     UnitMetrics m = CalcUnitMetrics(RS_UNIT_DU, 360, {1, 1}, 2);
     EXPECT_EQ(m.unitTwips, 1);
@@ -173,6 +182,7 @@ TEST(Units, DialogBaseUnits)
         {false, 312, 13, sys},
         {true, 0, 13, sys},         // extent not measured
         {true, 312, 0, sys},
+        {true, 26, 1, {1, 1}},      // the smallest measure taken
         {true, 25, 13, sys},        // letters under half a pixel wide
         {true, -312, 13, sys},
         {true, 312, -13, sys},

@@ -10,6 +10,27 @@ TEST(WindowMoves, ShiftArrowsStopAtTheMinimumSize)
     EXPECT_EQ(ApplyArrowKey(r, ArrowKeyStep(kVkLeft), true, {32, 32}), (Rect{100, 200, 139, 240}));
     EXPECT_EQ(ApplyArrowKey(r, ArrowKeyStep(kVkUp), true, {40, 40}), r);      // at the minimum
     EXPECT_EQ(ApplyArrowKey(r, ArrowKeyStep(kVkRight), true, {41, 41}), (Rect{100, 200, 141, 240}));
+    // Each side keeps its own minimum.
+    const Rect tall{100, 200, 140, 250};  // 40 x 50
+    EXPECT_EQ(ApplyArrowKey(tall, ArrowKeyStep(kVkUp), true, {32, 50}), tall);
+    EXPECT_EQ(ApplyArrowKey(tall, ArrowKeyStep(kVkLeft), true, {32, 50}), (Rect{100, 200, 139, 250}));
+    EXPECT_EQ(ApplyArrowKey(tall, ArrowKeyStep(kVkLeft), true, {40, 45}), tall);
+    EXPECT_EQ(ApplyArrowKey(tall, ArrowKeyStep(kVkUp), true, {40, 45}), (Rect{100, 200, 140, 249}));
+    EXPECT_EQ(ApplyArrowKey(tall, ArrowKeyStep(kVkDown), true, {40, 60}), (Rect{100, 200, 140, 251}));
+}
+
+TEST(WindowMoves, TrackLimitsAre32AndFiveVirtualScreens)
+{
+    struct { Rect screen; Size most; } cases[] = {
+        {{-1280, 0, 1920, 1080}, {16000, 5400}},
+        {{0, -100, 1000000000, 900}, {INT_MAX, 5000}},
+    };
+    for (const auto& c : cases) {
+        const WindowTrackLimits l = RulerTrackLimits(c.screen);
+        EXPECT_EQ(l.minTrack, (Size{32, 32}));
+        EXPECT_EQ(l.maxSize, c.most) << c.screen.right;
+        EXPECT_EQ(l.maxTrack, c.most) << c.screen.right;
+    }
 }
 
 TEST(WindowMoves, MoveToCursorKeeps16PixelsOnTheWorkArea)

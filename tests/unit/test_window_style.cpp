@@ -33,6 +33,7 @@ TEST(WindowStyle, FromSettings)
 
 TEST(StartupRules, EmptyStoredBoundsGetTheDefault)
 {
+
     struct { Rect stored; bool replaced; } bounds[] = {
         {{}, true},                        // a first run
         {{100, 100, 500, 156}, false},
