@@ -21,9 +21,9 @@ bool ParseWholeNumber(const std::string& text, int& value)
     return true;
 }
 
-std::string ReplaceArgs(std::string text, const std::string& a1, const std::string& a2)
+std::string ReplaceArgs(std::string text, const std::string& a1, const std::string& a2, const std::string& a3)
 {
-    for (auto [key, value] : {std::pair<const char*, const std::string*>{"%1", &a1}, {"%2", &a2}}) {
+    for (auto [key, value] : {std::pair<const char*, const std::string*>{"%1", &a1}, {"%2", &a2}, {"%3", &a3}}) {
         const std::size_t at = text.find(key);
         if (at != std::string::npos)
             text.replace(at, 2, *value);

@@ -1,5 +1,6 @@
 #include "tools/calibrate_dlg_win.h"
 
+#include "base/text.h"
 #include "platform/help_win.h"
 #include "resource.h"
 #include "settings/ruler_settings.h"
@@ -24,19 +25,6 @@ constexpr int kBigStep = 10;
 constexpr int kBarSlack = 4;
 constexpr int kMonitorMargin = 16;
 
-// `text` with %1, %2 and %3 filled in.
-std::string Fill(std::string text, const std::string& a1, const std::string& a2 = {}, const std::string& a3 = {})
-{
-    const std::string* args[] = {&a1, &a2, &a3};
-    for (int i = 0; i < 3; ++i) {
-        const std::string mark = "%" + std::to_string(i + 1);
-        const std::size_t at = text.find(mark);
-        if (at != std::string::npos)
-            text.replace(at, mark.size(), *args[i]);
-    }
-    return text;
-}
-
 std::string Dpi(double dpi)
 {
     return FormatNumber(dpi, true, 3);
@@ -44,7 +32,7 @@ std::string Dpi(double dpi)
 
 std::string ModeText(const MonitorMode& m)
 {
-    return Fill(LoadResString(IDS_CAL_MODE), std::to_string(m.width), std::to_string(m.height),
+    return ReplaceArgs(LoadResString(IDS_CAL_MODE), std::to_string(m.width), std::to_string(m.height),
                 std::to_string(m.dpi));
 }
 
@@ -207,10 +195,10 @@ void CCalibrateDlg::ShowStatus()
     const auto& stored = m_cal->Stored();
     switch (m_cal->StoredFit()) {
     case CalibrationFit::Applies:
-        text = Fill(LoadResString(IDS_CAL_STORED), Dpi(stored->density), SourceText(stored->source));
+        text = ReplaceArgs(LoadResString(IDS_CAL_STORED), Dpi(stored->density), SourceText(stored->source));
         break;
     case CalibrationFit::OtherMode:
-        text = Fill(LoadResString(IDS_CAL_OTHER_MODE), Dpi(stored->density), ModeText(stored->mode),
+        text = ReplaceArgs(LoadResString(IDS_CAL_OTHER_MODE), Dpi(stored->density), ModeText(stored->mode),
                     ModeText(m_facts.monitor.mode));
         break;
     case CalibrationFit::None:
@@ -219,7 +207,7 @@ void CCalibrateDlg::ShowStatus()
     }
     const CalibrationMonitor& m = m_facts.monitor;
     text += " ";
-    text += m_cal->Reported() > 0 ? Fill(LoadResString(IDS_CAL_REPORTED), std::to_string(m.reportedWidthMm),
+    text += m_cal->Reported() > 0 ? ReplaceArgs(LoadResString(IDS_CAL_REPORTED), std::to_string(m.reportedWidthMm),
                                          std::to_string(m.reportedHeightMm), Dpi(m_cal->Reported()))
                                    : LoadResString(IDS_CAL_NOT_REPORTED);
     SetDlgItemTextA(m_hWnd, IDC_CAL_STATUS, text.c_str());
@@ -231,7 +219,7 @@ void CCalibrateDlg::Refresh()
     const Density& d = m_cal->GetDensity();
     const int bar = m_cal->BarPixels();
     SetDlgItemTextA(m_hWnd, IDC_CAL_READOUT,
-                    Fill(LoadResString(IDS_CAL_READOUT), std::to_string(bar), Dpi(d.dpi), SourceText(d.source)).c_str());
+                    ReplaceArgs(LoadResString(IDS_CAL_READOUT), std::to_string(bar), Dpi(d.dpi), SourceText(d.source)).c_str());
     SendDlgItemMessageA(m_hWnd, IDC_CAL_SPIN, UDM_SETPOS32, 0, LPARAM(bar));
     char width[32];
     std::snprintf(width, sizeof width, "%.2f", m_cal->VisibleWidthMm());
@@ -254,7 +242,7 @@ void CCalibrateDlg::DoDataExchange(CDataExchange& dx)
     if (t.status == TypedWidthStatus::NotANumber)
         dx.Fail(IDC_CAL_WIDTH, LoadResString(IDS_CAL_WIDTH_INVALID));
     if (t.status == TypedWidthStatus::OutOfRange)
-        dx.Fail(IDC_CAL_WIDTH, Fill(LoadResString(IDS_CAL_WIDTH_RANGE), FormatNumber(t.minMillimetres, false, 2),
+        dx.Fail(IDC_CAL_WIDTH, ReplaceArgs(LoadResString(IDS_CAL_WIDTH_RANGE), FormatNumber(t.minMillimetres, false, 2),
                                     FormatNumber(t.maxMillimetres, false, 2)));
     Refresh();
 }

@@ -27,6 +27,7 @@ TEST(Text, InsertsAndParts)
 {
     EXPECT_EQ(ReplaceArgs("a%1b%2c", "X", "Y"), "aXbYc");
     EXPECT_EQ(ReplaceArgs("%2 before %1", "A", "B"), "B before A");
+    EXPECT_EQ(ReplaceArgs("%3:%1:%2", "a", "b", "c"), "c:a:b");
     EXPECT_EQ(ReplaceArgs("%1 and %1", "x"), "x and %1");
     EXPECT_EQ(ReplaceArgs("none", "x", "y"), "none");
 

@@ -24,8 +24,9 @@ TEST(TrayRules, TipIsCutAt127BytesWithoutSplittingACharacter)
         std::memset(dst, '#', sizeof dst);
         CutTrayTip(dst, c.tip.c_str(), lead);
         EXPECT_EQ(std::string(dst), c.want) << c.tip.size();
-        if (c.want.size() + 1 < kTrayTipSize)
+        if (c.want.size() + 1 < kTrayTipSize) {
             EXPECT_EQ(dst[c.want.size() + 1], '#') << c.tip.size();
+        }
     }
 }
 
