@@ -7,6 +7,7 @@
 #include "settings/ruler_settings.h"
 #include "resource.h"
 #include "tools/calibrate_dlg_win.h"
+#include "tools/calibration.h"
 #include "units/number_format.h"
 #include "win/strings.h"
 
@@ -72,9 +73,6 @@ std::string CRulerWnd::DescribeUnitDensity() const
     const bool on = m_settings.m_bCalibratedUnits != 0;
     const DensitySource source = on ? m_calibration.source : DensitySource::Logical;
     const double dpi = source == DensitySource::Logical ? double(m_nLogPixels) : m_calibration.dpi;
-    const UINT sourceText = source == DensitySource::Calibrated ? IDS_DENSITY_CALIBRATED
-                            : source == DensitySource::Reported ? IDS_DENSITY_REPORTED
-                                                                : IDS_DENSITY_LOGICAL;
     return ReplaceArgs(LoadResString(on ? IDS_ABOUT_UNITS : IDS_ABOUT_UNITS_OFF), FormatNumber(dpi, false, 3),
-                       LoadResString(sourceText));
+                       LoadResString(UINT(DensitySourceStringId(source))));
 }

@@ -1,6 +1,7 @@
 #include "tools/calibrate_dlg_win.h"
 
 #include "base/text.h"
+#include "win/convert.h"
 #include "platform/help_win.h"
 #include "resource.h"
 #include "settings/ruler_settings.h"
@@ -151,42 +152,25 @@ BOOL CCalibrateDlg::OnInitDialog()
 void CCalibrateDlg::FitToMonitor()
 {
     const std::optional<CalibrationRecord> stored = ReadCalibration(m_settings, m_facts.identity);
-    RECT bar = ChildRect(m_hWnd, IDC_CAL_BAR);
-    const int barWidth = int(bar.right - bar.left);
-    // Room for twice the bar the dialog starts with, as far as the monitor allows.
-    const int start = CCalibration(m_facts.monitor, stored, INT32_MAX).BarPixels();
+    const RECT bar = ChildRect(m_hWnd, IDC_CAL_BAR);
     RECT wr{};
     GetWindowRect(m_hWnd, &wr);
-    const int frame = int(wr.right - wr.left) - barWidth;
-    const RECT& work = m_facts.rcWork;
-    const int room = int(work.right - work.left) - frame - 2 * kMonitorMargin;
-    const int wanted = std::max(barWidth, std::min(2 * start + kBarSlack, room));
-    const int by = wanted - barWidth;
-    if (by > 0) {
-        for (int id : {IDC_CAL_INSTRUCTIONS, IDC_CAL_BAR, IDC_CAL_READOUT, IDC_CAL_STATUS})
-            WidenChild(m_hWnd, id, by);
-        wr.right += by;
-    }
-    m_cal.emplace(m_facts.monitor, stored, barWidth + std::max(by, 0) - kBarSlack);
-
     // Centred on the monitor being calibrated: the bar must be measured on that glass.
-    const int w = int(wr.right - wr.left), h = int(wr.bottom - wr.top);
-    const int x = std::max(int(work.left), int(work.left + (work.right - work.left - w) / 2));
-    const int y = std::max(int(work.top), int(work.top + (work.bottom - work.top - h) / 2));
-    SetWindowPos(m_hWnd, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    const CalibrationDialogFit fit =
+        FitCalibrationDialog(FromRECT(wr), int(bar.right - bar.left),
+                             CCalibration(m_facts.monitor, stored, INT32_MAX).BarPixels(), FromRECT(m_facts.rcWork),
+                             kBarSlack, kMonitorMargin);
+    if (fit.widenBy > 0)
+        for (int id : {IDC_CAL_INSTRUCTIONS, IDC_CAL_BAR, IDC_CAL_READOUT, IDC_CAL_STATUS})
+            WidenChild(m_hWnd, id, fit.widenBy);
+    m_cal.emplace(m_facts.monitor, stored, fit.barRoom);
+    const Rect& r = fit.bounds;
+    SetWindowPos(m_hWnd, nullptr, r.left, r.top, int(r.Width()), int(r.Height()), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::string CCalibrateDlg::SourceText(DensitySource source) const
 {
-    switch (source) {
-    case DensitySource::Calibrated:
-        return LoadResString(IDS_DENSITY_CALIBRATED);
-    case DensitySource::Reported:
-        return LoadResString(IDS_DENSITY_REPORTED);
-    case DensitySource::Logical:
-        break;
-    }
-    return LoadResString(IDS_DENSITY_LOGICAL);
+    return LoadResString(UINT(DensitySourceStringId(source)));
 }
 
 void CCalibrateDlg::ShowStatus()

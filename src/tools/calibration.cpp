@@ -1,5 +1,7 @@
 #include "tools/calibration.h"
 
+#include "resource.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -114,4 +116,34 @@ CalibrationRecord CCalibration::Result() const
     r.density = m_density.dpi;
     r.source = m_density.source == DensitySource::Reported ? DensitySource::Reported : DensitySource::Calibrated;
     return r;
+}
+
+int DensitySourceStringId(DensitySource source)
+{
+    switch (source) {
+    case DensitySource::Calibrated:
+        return IDS_DENSITY_CALIBRATED;
+    case DensitySource::Reported:
+        return IDS_DENSITY_REPORTED;
+    case DensitySource::Logical:
+        break;
+    }
+    return IDS_DENSITY_LOGICAL;
+}
+
+CalibrationDialogFit FitCalibrationDialog(const Rect& dialog, int barWidth, int startBar, const Rect& work,
+                                          int slack, int margin)
+{
+    const std::int64_t frame = dialog.Width() - barWidth;
+    const std::int64_t room = work.Width() - frame - 2 * std::int64_t(margin);
+    const std::int64_t wanted =
+        std::max<std::int64_t>(barWidth, std::min<std::int64_t>(2 * std::int64_t(startBar) + slack, room));
+    CalibrationDialogFit fit;
+    fit.widenBy = SaturateToInt(std::max<std::int64_t>(0, wanted - barWidth));
+    fit.barRoom = barWidth + fit.widenBy - slack;
+    const std::int64_t w = dialog.Width() + fit.widenBy, h = dialog.Height();
+    const std::int64_t x = std::max<std::int64_t>(work.left, work.left + (work.Width() - w) / 2);
+    const std::int64_t y = std::max<std::int64_t>(work.top, work.top + (work.Height() - h) / 2);
+    fit.bounds = Rect{SaturateToInt(x), SaturateToInt(y), SaturateToInt(x + w), SaturateToInt(y + h)};
+    return fit;
 }

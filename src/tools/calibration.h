@@ -4,6 +4,7 @@
 // reported size. The Win32 dialog only draws and forwards.
 #pragma once
 
+#include "base/geometry.h"
 #include "settings/calibration_record.h"
 #include "units/density.h"
 
@@ -32,6 +33,21 @@ struct TypedWidth {
     double maxMillimetres = 0;
 };
 TypedWidth ParseTypedWidth(const std::string& text, int widthPixels);
+
+// The string id that names where a density came from (IDS_DENSITY_*).
+int DensitySourceStringId(DensitySource source);
+
+// Where the dialog goes on the monitor it calibrates and how much its bar widens: room for
+// twice the bar it starts with (`startBar`) and `slack` pixels more, as far as the work area
+// allows with `margin` pixels on each side; never narrower than it was. The dialog is
+// centred on the work area, its top-left kept on it.
+struct CalibrationDialogFit {
+    int widenBy = 0;    // added to the bar and the texts beside it, and to the dialog
+    int barRoom = 0;    // the longest bar the widened control shows
+    Rect bounds;        // the dialog, in screen coordinates
+};
+CalibrationDialogFit FitCalibrationDialog(const Rect& dialog, int barWidth, int startBar, const Rect& work,
+                                          int slack, int margin);
 
 class CCalibration {
 public:

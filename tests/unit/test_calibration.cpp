@@ -331,3 +331,27 @@ TEST(CalibrationCaption, SaysWhereTheDensityCameFrom)
 }
 
 }  // namespace
+
+TEST(CalibrationDialog, FitsOnTheMonitorItCalibrates)
+{
+    // A 400 x 300 dialog whose bar is 370 wide, on a 1600 x 860 work area left of the main
+    // monitor, and on a 640 x 480 one where twice the bar does not fit.
+    const Rect dialog{0, 0, 400, 300};
+    const Rect left{-1600, 0, 0, 860}, small{0, 40, 640, 520};
+    struct {
+        int startBar;
+        Rect work;
+        int widenBy, barRoom;
+        Rect bounds;
+    } cases[] = {
+        {323, left, 280, 646, {-1140, 280, -460, 580}},   // room for 2 x 323 + 4
+        {100, left, 0, 366, {-1000, 280, -600, 580}},     // never narrower than it was
+        {323, small, 208, 574, {16, 130, 624, 430}},      // as wide as the work area allows
+    };
+    for (const auto& c : cases) {
+        const CalibrationDialogFit fit = FitCalibrationDialog(dialog, 370, c.startBar, c.work, 4, 16);
+        EXPECT_EQ(fit.widenBy, c.widenBy) << c.startBar;
+        EXPECT_EQ(fit.barRoom, c.barRoom) << c.startBar;
+        EXPECT_EQ(fit.bounds, c.bounds) << c.startBar;
+    }
+}
