@@ -10,16 +10,9 @@
 #include <cstring>
 #include <fuzzer/FuzzedDataProvider.h>
 #include <string>
+#include "fuzz_check.h"
 
 namespace {
-
-void Check(bool ok, const char* what)
-{
-    if (!ok) {
-        std::fprintf(stderr, "check failed: %s\n", what);
-        std::abort();
-    }
-}
 
 const char* PickSeparator(FuzzedDataProvider& fdp, std::string& storage)
 {

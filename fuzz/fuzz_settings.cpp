@@ -11,16 +11,9 @@
 #include <fuzzer/FuzzedDataProvider.h>
 #include <memory>
 #include <string>
+#include "fuzz_check.h"
 
 namespace {
-
-void Check(bool ok, const char* what)
-{
-    if (!ok) {
-        std::fprintf(stderr, "check failed: %s\n", what);
-        std::abort();
-    }
-}
 
 const char* const kSections[] = {"View", "Sizing", "Window", "CurrentVersion", "Other"};
 const char* const kNames[] = {

@@ -14,16 +14,9 @@
 #include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>
 #include <string>
+#include "fuzz_check.h"
 
 namespace {
-
-void Check(bool ok, const char* what)
-{
-    if (!ok) {
-        std::fprintf(stderr, "check failed: %s\n", what);
-        std::abort();
-    }
-}
 
 // One side as strtoll reads it; false when it leaves the int range.
 bool ReferenceSide(const std::string& side, int& value)
